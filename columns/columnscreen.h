@@ -1,0 +1,94 @@
+#pragma once
+
+#include <array>
+
+#include "columns/columnconfig.h"
+#include "shell/controls.h"
+#include "shell/runtime.h"
+
+namespace kolomaf {
+
+// The four column-subtraction screens, one design driven by ColumnConfig.
+class ColumnScreen : public Screen {
+    Q_OBJECT
+    Q_PROPERTY(qint16 z MEMBER z)
+    Q_PROPERTY(qint16 indx MEMBER indx)
+    Q_PROPERTY(qint16 x MEMBER x)
+    Q_PROPERTY(qint16 mult1 MEMBER mult1)
+    Q_PROPERTY(qint16 mult2 MEMBER mult2)
+    Q_PROPERTY(qint16 mult3 MEMBER mult3)
+    Q_PROPERTY(qint16 mult4 MEMBER mult4)
+    Q_PROPERTY(qint16 mult5 MEMBER mult5)
+    Q_PROPERTY(qint16 mult6 MEMBER mult6)
+    Q_PROPERTY(qint16 mult7 MEMBER mult7)
+    Q_PROPERTY(qint16 mult62 MEMBER mult62)
+    Q_PROPERTY(qint16 mult72 MEMBER mult72)
+    Q_PROPERTY(qint16 mult82 MEMBER mult82)
+    Q_PROPERTY(qint16 i MEMBER i)
+    Q_PROPERTY(qint16 rest MEMBER rest)
+    Q_PROPERTY(qint16 startgetal MEMBER startgetal)
+    Q_PROPERTY(qint16 multrest MEMBER multrest)
+    Q_PROPERTY(qint16 verdertien MEMBER verdertien)
+
+public:
+    ColumnScreen(Runtime &rt, const ColumnConfig &config);
+    const ColumnConfig &config() const { return m_config; }
+
+    qint16 z = 0, indx = 0, x = 0;
+    qint16 mult1 = 0, mult2 = 0, mult3 = 0, mult4 = 0, mult5 = 0, mult6 = 0, mult7 = 0;
+    qint16 mult62 = 0, mult72 = 0, mult82 = 0;
+    qint16 i = 0, rest = 0, startgetal = 0, multrest = 0, verdertien = 0;
+
+    // Digits E1 E2 T1 T2 H1 H2 at 0..5, expected answers E T H D at 6..9,
+    // the D digit of the first number at 11 (where the screen has one).
+    std::array<Label *, 12> lblgetal{};
+    Label *Label1;
+    Line *Line2;
+    Label *lbleen, *lbltien, *lblhonderd, *lblduizend;
+    TextBox *txteenheden, *txttientallen, *txthonderdtallen, *txtduizendtallen;
+    Label *lblreeksE, *lblreeksT, *lblreeksH, *lblreeksD;
+    std::array<Line *, 4> Line1{};
+    Label *lbltientalplus, *lblhonderdtalplus, *lblduizendtalplus;
+    Label *lbleenheid = nullptr;
+    Picture *imgbrugeen, *imgbrugtien, *imgbrughonderd;
+    Line *lneE = nullptr, *lneT = nullptr, *lneH = nullptr, *lneD = nullptr;
+    Label *lblbrug = nullptr;
+    Picture *imgbrugstop = nullptr;
+    PictureButton *cmdaklas = nullptr;
+    Shape *shpaklas = nullptr;
+    Label *lblhelp;
+    Label *lblprima;
+    TextBox *txtcontrole;
+    std::array<TextBox *, 15> Txtoef1{};
+    PictureButton *cmdnieuw, *cmdverbeter, *cmdoranje, *cmdverbeter2, *cmdstop, *cmdstop2;
+    Picture *imgoog2, *imgoog1;
+    Timer *tmroog, *tmroog2;
+    Picture *imgpijl;
+    Shape *shpcijfer;
+    Shape *Shape1;
+    Picture *Image2;
+
+protected:
+    void load() override;
+    void activate() override;
+    void closeRequested() override;
+
+private:
+    void buildGrid();
+    void buildBorrowingAids();
+    void buildMessages();
+    void buildButtons();
+    void buildEyes();
+    void setStackingOrder();
+
+    void showStartPrompt();
+    void copyTotalIn();
+    void closeEye();
+    void leaveToMenu();
+
+    const ColumnConfig &m_config;
+};
+
+void registerColumnScreens(Runtime &rt);
+
+} // namespace kolomaf

@@ -1,0 +1,296 @@
+#include "shell/controls.h"
+
+#include <QFocusEvent>
+#include <QHash>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QStyleOptionFrame>
+#include <QSvgRenderer>
+
+#include "shell/twips.h"
+
+namespace kolomaf {
+
+QString arrayName(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+void setBackColor(QWidget *w, const QColor &c)
+{
+    QPalette p = w->palette();
+    if (qobject_cast<QLineEdit *>(w)) {
+        p.setColor(QPalette::Base, c);
+    } else if (qobject_cast<QAbstractButton *>(w)) {
+        p.setColor(QPalette::Button, c);
+    } else {
+        p.setColor(QPalette::Window, c);
+        w->setAutoFillBackground(true);
+    }
+    w->setPalette(p);
+}
+
+void setForeColor(QWidget *w, const QColor &c)
+{
+    QPalette p = w->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(group, QPalette::WindowText, c);
+        p.setColor(group, QPalette::Text, c);
+        p.setColor(group, QPalette::ButtonText, c);
+    }
+    w->setPalette(p);
+}
+
+QColor backColor(const QWidget *w)
+{
+    if (qobject_cast<const QLineEdit *>(w))
+        return w->palette().color(QPalette::Base);
+    if (qobject_cast<const QAbstractButton *>(w))
+        return w->palette().color(QPalette::Button);
+    return w->palette().color(QPalette::Window);
+}
+
+QColor foreColor(const QWidget *w)
+{
+    if (qobject_cast<const QLineEdit *>(w))
+        return w->palette().color(QPalette::Text);
+    if (qobject_cast<const QAbstractButton *>(w))
+        return w->palette().color(QPalette::ButtonText);
+    return w->palette().color(QPalette::WindowText);
+}
+
+QFont designFont(qreal points, bool bold, bool italic)
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+
+QPixmap renderPicture(const QString &resource, QSize size, qreal dpr)
+{
+    if (size.isEmpty())
+        return {};
+    const QSize device = size * dpr;
+    const QString key = QStringLiteral("%1@%2x%3").arg(resource).arg(device.width()).arg(device.height());
+    QPixmap pm;
+    if (QPixmapCache::find(key, &pm))
+        return pm;
+    // One renderer per picture for the whole run: parsing is the costly part.
+    static QHash<QString, QSvgRenderer *> renderers;
+    QSvgRenderer *&r = renderers[resource];
+    if (!r)
+        r = new QSvgRenderer(resource);
+    pm = QPixmap(device);
+    pm.fill(Qt::transparent);
+    if (r->isValid()) {
+        QSizeF natural = r->defaultSize();
+        natural.scale(QSizeF(device), Qt::KeepAspectRatio);
+        const QRectF target((device.width() - natural.width()) / 2, (device.height() - natural.height()) / 2,
+                            natural.width(), natural.height());
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        r->render(&p, target);
+    }
+    pm.setDevicePixelRatio(dpr);
+    QPixmapCache::insert(key, pm);
+    return pm;
+}
+
+static bool isClick(QWidget *w, QMouseEvent *e)
+{
+    return e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint());
+}
+
+Label::Label(QWidget *parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *e)
+{
+    QLabel::mouseReleaseEvent(e);
+    if (isClick(this, e))
+        Q_EMIT clicked();
+}
+
+TextBox::TextBox(QWidget *parent) : QLineEdit(parent) {}
+
+void TextBox::focusInEvent(QFocusEvent *e)
+{
+    QLineEdit::focusInEvent(e);
+    deselect();
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent *e)
+{
+    QLineEdit::mouseReleaseEvent(e);
+    if (isClick(this, e))
+        Q_EMIT clicked();
+}
+
+void TextBox::paintEvent(QPaintEvent *e)
+{
+    QLineEdit::paintEvent(e);
+    if (hasFocus() && !isReadOnly()) {
+        // A thick mark a child can see from across the table.
+        QPainter p(this);
+        p.setPen(QPen(QColor(0, 0, 160), 3));
+        p.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+    }
+}
+
+Picture::Picture(QWidget *parent, const QString &resource) : QWidget(parent), m_resource(resource) {}
+
+void Picture::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, renderPicture(m_resource, size(), devicePixelRatioF()));
+}
+
+void Picture::mouseReleaseEvent(QMouseEvent *e)
+{
+    QWidget::mouseReleaseEvent(e);
+    if (isClick(this, e))
+        Q_EMIT clicked();
+}
+
+PictureButton::PictureButton(QWidget *parent, const QString &resource)
+    : QAbstractButton(parent), m_resource(resource)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+}
+
+void PictureButton::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRect r = rect();
+    p.fillRect(r, palette().color(QPalette::Button));
+
+    // A raised edge, pressed in while held down.
+    const bool down = isDown() || isChecked();
+    QColor light = down ? QColor(0, 0, 0, 90) : QColor(255, 255, 255, 150);
+    QColor dark = down ? QColor(255, 255, 255, 120) : QColor(0, 0, 0, 110);
+    p.setPen(QPen(light, 2));
+    p.drawLine(r.topLeft() + QPoint(1, 1), r.topRight() + QPoint(-1, 1));
+    p.drawLine(r.topLeft() + QPoint(1, 1), r.bottomLeft() + QPoint(1, -1));
+    p.setPen(QPen(dark, 2));
+    p.drawLine(r.bottomLeft() + QPoint(1, 0), r.bottomRight());
+    p.drawLine(r.topRight() + QPoint(0, 1), r.bottomRight());
+    p.setPen(QPen(QColor(45, 42, 50), 1));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+
+    const int shift = down ? 1 : 0;
+    QRect content = r.adjusted(5 + shift, 5 + shift, -5 + shift, -5 + shift);
+    if (!text().isEmpty()) {
+        p.setFont(font());
+        p.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : QColor(140, 140, 140));
+        const int lineHeight = fontMetrics().height();
+        QRect textRect = content;
+        if (!m_resource.isEmpty()) {
+            textRect.setTop(content.bottom() - lineHeight);
+            content.setBottom(textRect.top() - 2);
+        }
+        p.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+    if (!m_resource.isEmpty())
+        p.drawPixmap(content.topLeft(), renderPicture(m_resource, content.size(), devicePixelRatioF()));
+
+    if (hasFocus()) {
+        p.setPen(QPen(Qt::black, 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(r).adjusted(2.5, 2.5, -2.5, -2.5));
+        p.setPen(QPen(Qt::white, 1.5));
+        p.drawRect(QRectF(r).adjusted(4.75, 4.75, -4.75, -4.75));
+    }
+}
+
+void PictureButton::keyPressEvent(QKeyEvent *e)
+{
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !e->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(e);
+}
+
+void PictureButton::mouseMoveEvent(QMouseEvent *e)
+{
+    QAbstractButton::mouseMoveEvent(e);
+    Q_EMIT mouseMoved(e->position().toPoint());
+}
+
+Shape::Shape(QWidget *parent, bool filled) : QWidget(parent), m_filled(filled)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::setBorder(const QColor &c, int width)
+{
+    m_border = c;
+    m_borderWidth = width;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (m_filled)
+        p.fillRect(rect(), palette().color(QPalette::Window));
+    if (m_borderWidth > 0) {
+        const qreal half = m_borderWidth / 2.0;
+        p.setPen(QPen(m_border, m_borderWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+    }
+}
+
+Line::Line(QWidget *parent, QPoint fromTwips, QPoint toTwips, int width, const QColor &colour)
+    : QWidget(parent), m_width(width), m_colour(colour)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QPointF a(fromTwips.x() / double(twipsPerPixel), fromTwips.y() / double(twipsPerPixel));
+    const QPointF b(toTwips.x() / double(twipsPerPixel), toTwips.y() / double(twipsPerPixel));
+    const int pad = width;
+    const QRect box = QRectF(a, b).normalized().toAlignedRect().adjusted(-pad, -pad, pad, pad);
+    setGeometry(box);
+    m_from = a - box.topLeft();
+    m_to = b - box.topLeft();
+}
+
+void Line::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(m_colour, m_width, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(m_from, m_to);
+}
+
+Panel::Panel(QWidget *parent) : QWidget(parent)
+{
+    setAutoFillBackground(true);
+}
+
+Timer::Timer(QObject *parent, const char *name, int intervalMs, bool enabled) : QTimer(parent)
+{
+    setObjectName(QLatin1String(name));
+    setInterval(intervalMs);
+    setTimerType(Qt::PreciseTimer);
+    connect(this, &QTimer::timeout, this, &Timer::tick);
+    if (enabled)
+        start();
+}
+
+void Timer::setEnabled(bool on)
+{
+    if (on && !isActive())
+        start();
+    else if (!on)
+        stop();
+}
+
+} // namespace kolomaf

@@ -1,0 +1,142 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+
+namespace kolomaf {
+
+// Object name of an element of a control array: "name(index)".
+QString arrayName(const char *name, int index);
+
+// Designed colours: a pixel of the control's background shows exactly this RGB.
+void setBackColor(QWidget *w, const QColor &c);
+void setForeColor(QWidget *w, const QColor &c);
+QColor backColor(const QWidget *w);
+QColor foreColor(const QWidget *w);
+
+// The screens' typeface (metric-compatible with the one they were laid out in).
+QFont designFont(qreal points, bool bold = false, bool italic = false);
+
+// A picture rendered once per size and cached; keeps the SVG's aspect ratio,
+// centred in the given size.
+QPixmap renderPicture(const QString &resource, QSize size, qreal dpr);
+
+// A label that reports clicks.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(QWidget *parent);
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *e) override;
+};
+
+// A one-line text box: reports clicks and never selects its text on focus,
+// so the pupil always sees the cell's own colour and digit.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget *parent);
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void focusInEvent(QFocusEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
+};
+
+// A picture that reports clicks.
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    Picture(QWidget *parent, const QString &resource);
+    QString resource() const { return m_resource; }
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+
+private:
+    QString m_resource;
+};
+
+// A push button with a flat background colour, an optional picture and an
+// optional caption. Enter and Space press it; it reports mouse moves.
+class PictureButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    PictureButton(QWidget *parent, const QString &resource = {});
+    QString resource() const { return m_resource; }
+Q_SIGNALS:
+    void mouseMoved(QPoint pos);
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+
+private:
+    QString m_resource;
+};
+
+// A rectangle drawn behind other controls; never takes a click.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    explicit Shape(QWidget *parent, bool filled = true);
+    void setBorder(const QColor &c, int width);
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+
+private:
+    bool m_filled;
+    QColor m_border = Qt::black;
+    int m_borderWidth = 0;
+};
+
+// A straight line between two points of its screen, in twips; never takes a
+// click, so a stroke over a digit leaves the digit clickable.
+class Line : public QWidget {
+    Q_OBJECT
+public:
+    Line(QWidget *parent, QPoint fromTwips, QPoint toTwips, int width, const QColor &colour);
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+
+private:
+    QPointF m_from, m_to;
+    int m_width;
+    QColor m_colour;
+};
+
+// A panel that holds other controls.
+class Panel : public QWidget {
+    Q_OBJECT
+public:
+    explicit Panel(QWidget *parent);
+};
+
+// A timer with an interval and an enabled flag; ticks while enabled.
+class Timer : public QTimer {
+    Q_OBJECT
+public:
+    Timer(QObject *parent, const char *name, int intervalMs, bool enabled);
+    void setEnabled(bool on);
+Q_SIGNALS:
+    // The screen's handler runs on this; tests may tick it by hand.
+    void tick();
+};
+
+} // namespace kolomaf

@@ -1,0 +1,249 @@
+#include "shell/runtime.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTimer>
+#include <QWindow>
+
+#include "assets/assets.h"
+#include "shell/controls.h"
+#include "shell/twips.h"
+
+namespace kolomaf {
+
+Screen::Screen(Runtime &rt, const char *name, int clientWidthTwips, int clientHeightTwips)
+    : QWidget(nullptr, Qt::Window), m_rt(rt)
+{
+    setObjectName(QLatin1String(name));
+    setFixedSize(px(clientWidthTwips), px(clientHeightTwips));
+    setFont(designFont(9));
+    // Screens stay in front of the main window without being its children:
+    // a disabled parent would disable them too.
+    if (Screen *main = rt.mainWindow(); main && main != this) {
+        create();
+        main->create();
+        windowHandle()->setTransientParent(main->windowHandle());
+    }
+}
+
+Screen::~Screen()
+{
+    m_rt.forget(this);
+}
+
+void Screen::centre()
+{
+    QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect d = display->geometry();
+    const QSize outer = frameGeometry().size();
+    move(d.x() + int(std::lround((d.width() - outer.width()) / 2.0)),
+         d.y() + int(std::lround((d.height() - outer.height()) / 2.0)));
+}
+
+void Screen::setVisible(bool visible)
+{
+    const bool wasHidden = isHidden();
+    QWidget::setVisible(visible);
+    if (m_rt.ended())
+        return;
+    if (visible) {
+        // Show makes a screen the active window, also when it already showed.
+        static const bool stacks = QGuiApplication::platformName() != QLatin1String("offscreen");
+        if (stacks)
+            raise();
+        activateWindow();
+        m_rt.becameActive(this);
+    } else if (!wasHidden) {
+        m_rt.becameHidden(this);
+    }
+}
+
+Screen *Screen::open(const QString &name)
+{
+    Screen *target = m_rt.screen(name);
+    if (target)
+        target->show();
+    return target;
+}
+
+void Screen::stack(std::initializer_list<QWidget *> bottomToTop)
+{
+    for (QWidget *w : bottomToTop)
+        if (w)
+            w->raise();
+}
+
+bool Screen::event(QEvent *e)
+{
+    // The window manager's activation, e.g. the pupil switching windows with
+    // the keyboard. The main window only counts through a click on it.
+    if (e->type() == QEvent::WindowActivate && this != m_rt.mainWindow() && !m_rt.ended() && !isHidden())
+        m_rt.becameActive(this);
+    return QWidget::event(e);
+}
+
+void Screen::closeEvent(QCloseEvent *e)
+{
+    if (m_rt.ended()) {
+        e->accept();
+        return;
+    }
+    e->ignore();
+    closeRequested();
+}
+
+Runtime::Runtime() : m_exit([](int status) { QCoreApplication::exit(status); })
+{
+    qApp->installEventFilter(this);
+}
+
+Runtime::~Runtime()
+{
+    qApp->removeEventFilter(this);
+    m_ended = true;
+    // Screens other than the main window first: they may hold it as parent.
+    const QList<QString> order = m_creationOrder;
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+        delete m_screens.value(*it);
+}
+
+void Runtime::registerKind(const QString &name, Factory factory)
+{
+    m_factories.insert(name, std::move(factory));
+}
+
+bool Runtime::has(const QString &name) const
+{
+    return m_factories.contains(name);
+}
+
+Screen *Runtime::create(const QString &name)
+{
+    auto f = m_factories.constFind(name);
+    if (f == m_factories.constEnd())
+        return nullptr;
+    Screen *s = (*f)(*this);
+    m_screens.insert(name, s);
+    m_creationOrder.append(name);
+    return s;
+}
+
+Screen *Runtime::screen(const QString &name)
+{
+    if (Screen *s = m_screens.value(name))
+        return s;
+    Screen *s = create(name);
+    if (s)
+        s->load();
+    return s;
+}
+
+bool Runtime::isLoaded(const QString &name) const
+{
+    return m_screens.contains(name);
+}
+
+void Runtime::unload(const QString &name)
+{
+    delete m_screens.value(name);
+}
+
+QList<Screen *> Runtime::loadedScreens() const
+{
+    QList<Screen *> out;
+    for (const QString &name : m_creationOrder)
+        out.append(m_screens.value(name));
+    return out;
+}
+
+void Runtime::start(const QString &mainName)
+{
+    Screen *s = create(mainName);
+    if (!s)
+        return;
+    m_main = s;
+    s->show();
+    s->load();
+}
+
+void Runtime::endProgram()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_active = nullptr;
+    const QList<Screen *> screens = loadedScreens();
+    for (Screen *s : screens) {
+        for (QTimer *t : s->findChildren<QTimer *>())
+            t->stop();
+        s->blockSignals(true);
+        for (QObject *child : s->findChildren<QObject *>())
+            child->blockSignals(true);
+    }
+    for (Screen *s : screens)
+        s->hide();
+    m_exit(0);
+}
+
+void Runtime::becameActive(Screen *s)
+{
+    if (m_ended || s == m_active)
+        return;
+    m_active = s;
+    s->activate();
+    Q_EMIT activated(s);
+}
+
+void Runtime::becameHidden(Screen *s)
+{
+    if (s == m_active)
+        m_active = nullptr;
+}
+
+void Runtime::forget(Screen *s)
+{
+    if (s == m_active)
+        m_active = nullptr;
+    const QString name = m_screens.key(s);
+    if (!name.isEmpty()) {
+        m_screens.remove(name);
+        m_creationOrder.removeAll(name);
+    }
+}
+
+bool Runtime::eventFilter(QObject *watched, QEvent *event)
+{
+    // A click from one of the program's windows into another activates the
+    // screen clicked, before the click itself is handled.
+    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
+        auto *w = static_cast<QWidget *>(watched);
+        auto *s = qobject_cast<Screen *>(w->window());
+        if (s && &s->runtime() == this && s->isEnabled() && !s->isHidden())
+            becameActive(s);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Runtime::prepareApplication()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    for (const char *face : {"Regular", "Bold", "Italic", "BoldItalic"})
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(QLatin1String(face)));
+    // The screens were laid out in Arial; Liberation Sans has the same metrics.
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(designFont(9));
+    QApplication::setWindowIcon(QIcon(picture("kolomaf")));
+    QApplication::setApplicationName(QStringLiteral("kolomaf"));
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+} // namespace kolomaf

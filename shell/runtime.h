@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QApplication;
+
+namespace kolomaf {
+
+class Runtime;
+
+// One screen of the program: a top-level window with its controls, its
+// variables and its event handlers. The runtime creates it on first use and
+// runs load() once; activate() runs each time it becomes the active screen.
+class Screen : public QWidget {
+    Q_OBJECT
+public:
+    Screen(Runtime &rt, const char *name, int clientWidthTwips, int clientHeightTwips);
+    ~Screen() override;
+
+    Runtime &runtime() const { return m_rt; }
+
+    // Left = (display width - window width) / 2, likewise Top.
+    void centre();
+
+    void setVisible(bool visible) override;
+
+protected:
+    friend class Runtime;
+    virtual void load() {}
+    virtual void activate() {}
+    // The window's own close control. Screens leave through their own
+    // buttons, so the default keeps the screen where it is.
+    virtual void closeRequested() {}
+
+    // Shows another screen (creating it on first use); null when no screen of
+    // that name is part of this build.
+    Screen *open(const QString &name);
+
+    // Puts the controls in this stacking order, first at the bottom.
+    static void stack(std::initializer_list<QWidget *> bottomToTop);
+
+    bool event(QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    Runtime &m_rt;
+};
+
+// Holds the one instance of every screen kind and tracks the active screen.
+// main() creates one; every test builds its own.
+class Runtime : public QObject {
+    Q_OBJECT
+public:
+    using Factory = std::function<Screen *(Runtime &)>;
+
+    Runtime();
+    ~Runtime() override;
+
+    void registerKind(const QString &name, Factory factory);
+    bool has(const QString &name) const;
+
+    // The screen, created and loaded on first use; null for an unknown name.
+    Screen *screen(const QString &name);
+    template <class T> T *screen(const QString &name) { return qobject_cast<T *>(screen(name)); }
+    bool isLoaded(const QString &name) const;
+    void unload(const QString &name);
+    QList<Screen *> loadedScreens() const;
+
+    // Shows the startup screen, then runs its load handler.
+    void start(const QString &mainName);
+    Screen *mainWindow() const { return m_main; }
+    Screen *activeScreen() const { return m_active; }
+
+    // Closes every screen at once without running any further handler and
+    // ends the program with status 0.
+    void endProgram();
+    bool ended() const { return m_ended; }
+    void setExitFunction(std::function<void(int)> exit) { m_exit = std::move(exit); }
+
+    // Fonts, style and icon the screens are designed for; once per process.
+    static void prepareApplication();
+
+Q_SIGNALS:
+    void activated(kolomaf::Screen *screen);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    friend class Screen;
+    Screen *create(const QString &name);
+    void becameActive(Screen *s);
+    void becameHidden(Screen *s);
+    void forget(Screen *s);
+
+    QHash<QString, Factory> m_factories;
+    QHash<QString, Screen *> m_screens;
+    QList<QString> m_creationOrder;
+    QPointer<Screen> m_main;
+    Screen *m_active = nullptr;
+    bool m_ended = false;
+    std::function<void(int)> m_exit;
+};
+
+} // namespace kolomaf

@@ -1,0 +1,148 @@
+#pragma once
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <array>
+
+#include "shell/controls.h"
+#include "shell/runtime.h"
+#include "shell/statusbar.h"
+
+namespace kolomaf {
+
+// Every screen of the shell, registered by name.
+void registerShellScreens(Runtime &rt);
+
+// The six decorative pictures of the two choice screens: a click on the one
+// showing hides it and shows the next of the cycle.
+class PictureCycle {
+public:
+    static constexpr std::array<const char *, 6> names = {"imgchinees", "imgkleur", "imgkleur2",
+                                                          "imgkleur3",  "imgmeisje", "imgwit"};
+    PictureCycle(QWidget *screen, int left, int top, int width, int height);
+    Picture *at(int i) const { return m_pictures[i]; }
+
+private:
+    void advance(int from);
+    std::array<Picture *, 6> m_pictures{};
+};
+
+class MDIForm2 : public Screen {
+    Q_OBJECT
+public:
+    explicit MDIForm2(Runtime &rt);
+    QMenuBar *menuBar;
+    QMenu *aftrek;
+    QAction *aftrek2;
+
+protected:
+    void load() override;
+    void closeRequested() override;
+};
+
+class frmmecenaat1 : public Screen {
+    Q_OBJECT
+public:
+    explicit frmmecenaat1(Runtime &rt);
+    Panel *Frame1_1;
+    Shape *Shape3;
+    Label *Label11;
+    PictureButton *cmdkombinnen;
+    std::array<Picture *, 4> Image1{};
+    Label *lblpartner2;
+    Label *Label4;
+    Label *Label5;
+
+protected:
+    void load() override;
+    void activate() override;
+    void closeRequested() override;
+};
+
+class frmkiesbasis : public Screen {
+    Q_OBJECT
+public:
+    explicit frmkiesbasis(Runtime &rt);
+    Shape *Shape1;
+    PictureButton *Command1;
+    PictureButton *Command2;
+    PictureButton *Command3;
+    PictureButton *cmdkies;
+    PictureButton *cmdeinde;
+    Label *Label1;
+    Label *lblgemaakt;
+    PictureCycle pictures;
+    Picture *Image2;
+
+protected:
+    void load() override;
+    void activate() override;
+    void closeRequested() override;
+
+private:
+    void openAndHide(const char *target);
+    void cmdeinde_Click();
+};
+
+class frmbasis : public Screen {
+    Q_OBJECT
+    Q_PROPERTY(qint16 z MEMBER z)
+public:
+    explicit frmbasis(Runtime &rt);
+    qint16 z = 0;
+    Shape *Shape1;
+    PictureButton *Command2;
+    PictureButton *Command3;
+    PictureButton *Command4;
+    PictureButton *cmdkwartier;
+    PictureButton *Command5;
+    PictureButton *cmdeinde;
+    Label *Label1;
+    Label *lblgemaakt;
+    PictureCycle pictures;
+    Picture *Image2;
+
+protected:
+    void load() override;
+    void activate() override;
+    void closeRequested() override;
+
+private:
+    void openAndHide(const char *target);
+};
+
+class frminfo : public Screen {
+    Q_OBJECT
+    Q_PROPERTY(qint32 teller MEMBER teller)
+public:
+    explicit frminfo(Runtime &rt);
+    qint32 teller = 0;
+    Panel *Frame1;
+    Label *lblmemo;
+    Label *lblinstituut;
+    Label *lblmening;
+    std::array<Label *, 4> credits{};
+    Picture *imgportret;
+    Picture *Imgzon;
+    Picture *Image3;
+    Picture *Image4;
+    Label *lblgeld;
+    StatusBar *StatusBar1;
+    QProgressBar *ProgressBar1;
+    Timer *Timer1;
+
+protected:
+    void load() override;
+    void activate() override;
+
+private:
+    void toonvoortgang(bool tonen);
+    void Timer1_Timer();
+};
+
+// Shared by the main window's menu item and the welcome screen's start button.
+void openFirstChoice(Runtime &rt);
+
+} // namespace kolomaf

@@ -1,0 +1,264 @@
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <limits>
+
+#include "helpers.h"
+#include "shell/controls.h"
+#include "shell/numbers.h"
+#include "shell/twips.h"
+
+using namespace kolomaf;
+
+namespace {
+
+// A screen that counts its handlers.
+class Probe : public Screen {
+public:
+    Probe(Runtime &rt, const char *name) : Screen(rt, name, 3000, 2000)
+    {
+        box = new TextBox(this);
+        box->setObjectName(QStringLiteral("box"));
+        connect(box, &QLineEdit::textChanged, this, [this] { ++changes; });
+        timer = new Timer(this, "tick", 1, true);
+        connect(timer, &Timer::tick, this, [this] { ++ticks; });
+    }
+    int loads = 0, activations = 0, changes = 0, ticks = 0, closes = 0;
+    TextBox *box;
+    Timer *timer;
+
+protected:
+    void load() override { ++loads; }
+    void activate() override
+    {
+        ++activations;
+        centre();
+    }
+    void closeRequested() override { ++closes; }
+};
+
+} // namespace
+
+class TestRuntime : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Runtime> rt;
+    int exitStatus = -1;
+    Probe *probe(const char *name) { return static_cast<Probe *>(rt->screen(QLatin1String(name))); }
+
+private Q_SLOTS:
+    void init()
+    {
+        Runtime::prepareApplication();
+        rt = std::make_unique<Runtime>();
+        exitStatus = -1;
+        rt->setExitFunction([this](int s) { exitStatus = s; });
+        for (const char *name : {"A", "B"})
+            rt->registerKind(QLatin1String(name), [name](Runtime &r) { return new Probe(r, name); });
+    }
+    void cleanup() { rt.reset(); }
+
+    void readsAsNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("isNumber");
+        QTest::addColumn<qint64>("value");
+        QTest::newRow("single digit") << "7" << true << qint64(7);
+        QTest::newRow("leading zero") << "05" << true << qint64(5);
+        QTest::newRow("blanks around") << " 5 " << true << qint64(5);
+        QTest::newRow("plus sign") << "+3" << true << qint64(3);
+        QTest::newRow("minus sign") << "-12" << true << qint64(-12);
+        QTest::newRow("empty") << "" << false << qint64(0);
+        QTest::newRow("only blanks") << "   " << false << qint64(0);
+        QTest::newRow("only a sign") << "-" << false << qint64(0);
+        QTest::newRow("letter after digit") << "5a" << false << qint64(0);
+        QTest::newRow("blank inside") << "1 2" << false << qint64(0);
+        QTest::newRow("two signs") << "--1" << false << qint64(0);
+        QTest::newRow("decimal comma") << "1,5" << false << qint64(0);
+        QTest::newRow("accented letter") << QString::fromUtf8("é") << false << qint64(0);
+        QTest::newRow("huge saturates") << QString(5000, QLatin1Char('9')) << true
+                                        << std::numeric_limits<qint64>::max();
+        QTest::newRow("huge negative saturates") << QStringLiteral("-") + QString(40, QLatin1Char('9')) << true
+                                                 << std::numeric_limits<qint64>::min();
+        QTest::newRow("64-bit minimum") << "-9223372036854775808" << true << std::numeric_limits<qint64>::min();
+    }
+    void readsAsNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, isNumber);
+        QFETCH(qint64, value);
+        QCOMPARE(kolomaf::readsAsNumber(text), isNumber);
+        if (isNumber)
+            QCOMPARE(*readNumber(text), value);
+    }
+
+    void sixteenBitRange()
+    {
+        QCOMPARE(toInt16(32767), std::optional<qint16>(32767));
+        QCOMPARE(toInt16(-32768), std::optional<qint16>(-32768));
+        QVERIFY(!toInt16(32768));
+        QVERIFY(!toInt16(std::numeric_limits<qint64>::min()));
+        QCOMPARE(numberText(-5), QStringLiteral("-5"));
+        QCOMPARE(numberText(0), QStringLiteral("0"));
+    }
+
+    void twipsEdgesMeetWithoutGaps()
+    {
+        // Two controls designed edge to edge stay edge to edge in pixels.
+        const QRect a = twipsRect(8520, 4440, 735, 735);
+        const QRect b = twipsRect(8520 + 735, 4440, 735, 735);
+        QCOMPARE(a.right() + 1, b.left());
+        QCOMPARE(twipsRect(0, 0, 15, 30), QRect(0, 0, 1, 2));
+    }
+
+    void loadRunsOnceOnFirstUse()
+    {
+        QVERIFY(!rt->isLoaded(QStringLiteral("A")));
+        Probe *a = probe("A");
+        QVERIFY(rt->isLoaded(QStringLiteral("A")));
+        QCOMPARE(a->loads, 1);
+        QCOMPARE(probe("A"), a);
+        a->show();
+        a->hide();
+        a->show();
+        QCOMPARE(a->loads, 1);
+        QVERIFY(!rt->screen(QStringLiteral("nobody")));
+    }
+
+    void showActivatesAndHideKeepsState()
+    {
+        Probe *a = probe("A");
+        a->box->setText(QStringLiteral("42"));
+        a->show();
+        QCOMPARE(rt->activeScreen(), a);
+        QCOMPARE(a->activations, 1);
+        a->show(); // already active: no second activation
+        QCOMPARE(a->activations, 1);
+        a->hide();
+        QCOMPARE(rt->activeScreen(), nullptr);
+        a->show();
+        QCOMPARE(a->activations, 2);
+        QCOMPARE(a->box->text(), QStringLiteral("42"));
+    }
+
+    void unloadStartsAfresh()
+    {
+        probe("A")->box->setText(QStringLiteral("42"));
+        rt->unload(QStringLiteral("A"));
+        QVERIFY(!rt->isLoaded(QStringLiteral("A")));
+        Probe *again = probe("A");
+        QCOMPARE(again->loads, 1);
+        QCOMPARE(again->box->text(), QString());
+    }
+
+    void clickingAnotherWindowActivatesIt()
+    {
+        Probe *a = probe("A");
+        Probe *b = probe("B");
+        a->show();
+        b->show();
+        QCOMPARE(rt->activeScreen(), b);
+        QTest::mouseClick(a->box, Qt::LeftButton);
+        QCOMPARE(rt->activeScreen(), a);
+        QCOMPARE(a->activations, 2);
+        // More clicks within the active screen, or the window system
+        // re-activating it after another application, do not run it again.
+        QTest::mouseClick(a->box, Qt::LeftButton);
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(a, &activate);
+        QCOMPARE(a->activations, 2);
+        // The window system switching to the other window does.
+        QApplication::sendEvent(b, &activate);
+        QCOMPARE(b->activations, 2);
+    }
+
+    void activationRecentresAMovedScreen()
+    {
+        Probe *a = probe("A");
+        Probe *b = probe("B");
+        a->show();
+        const QPoint centred = a->pos();
+        a->move(3, 4);
+        b->show();
+        QTest::mouseClick(a->box, Qt::LeftButton);
+        QCOMPARE(a->pos(), centred);
+        const QRect display = a->screen()->geometry();
+        QVERIFY(qAbs(a->frameGeometry().center().x() - display.center().x()) <= 1);
+        QVERIFY(qAbs(a->frameGeometry().center().y() - display.center().y()) <= 1);
+    }
+
+    void changeEventsFireOnlyOnADifferentText()
+    {
+        Probe *a = probe("A");
+        int seenInside = -1;
+        connect(a->box, &QLineEdit::textChanged, a, [&] { seenInside = a->changes; });
+        a->box->setText(QStringLiteral("3"));
+        QCOMPARE(a->changes, 1); // synchronously, inside setText
+        QCOMPARE(seenInside, 1);
+        a->box->setText(QStringLiteral("3"));
+        QCOMPARE(a->changes, 1);
+        a->show();
+        a->box->setFocus();
+        QTest::keyClick(a->box, Qt::Key_4);
+        QCOMPARE(a->changes, 2);
+        a->box->setText(QString());
+        QCOMPARE(a->changes, 3);
+    }
+
+    void focusDoesNotSelectTheText()
+    {
+        Probe *a = probe("A");
+        a->show();
+        QVERIFY(QTest::qWaitForWindowActive(a));
+        a->box->setText(QStringLiteral("7"));
+        a->setFocus();
+        QTest::keyClick(a, Qt::Key_Tab);
+        QVERIFY(a->box->hasFocus());
+        QVERIFY(!a->box->hasSelectedText());
+    }
+
+    void disabledControlsGetNoClicks()
+    {
+        Probe *a = probe("A");
+        a->show();
+        QSignalSpy clicks(a->box, &TextBox::clicked);
+        a->box->setEnabled(false);
+        QTest::mouseClick(a->box, Qt::LeftButton);
+        QCOMPARE(clicks.count(), 0);
+        a->box->setEnabled(true);
+        QTest::mouseClick(a->box, Qt::LeftButton);
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    void endProgramClosesEverythingWithoutFurtherEvents()
+    {
+        Probe *a = probe("A");
+        Probe *b = probe("B");
+        a->show();
+        b->show();
+        QTRY_VERIFY(a->ticks > 0);
+        rt->endProgram();
+        QCOMPARE(exitStatus, 0);
+        QVERIFY(a->isHidden() && b->isHidden());
+        const int ticks = a->ticks, activations = a->activations, changes = a->changes;
+        a->box->setText(QStringLiteral("9"));
+        a->show();
+        QTest::qWait(20);
+        QCOMPARE(a->ticks, ticks);
+        QCOMPARE(a->activations, activations);
+        QCOMPARE(a->changes, changes);
+    }
+
+    void closeControlIsTheScreensOwnDecision()
+    {
+        Probe *a = probe("A");
+        a->show();
+        QVERIFY(!a->close());
+        QCOMPARE(a->closes, 1);
+        QVERIFY(!a->isHidden());
+    }
+};
+
+QTEST_MAIN(TestRuntime)
+#include "tst_runtime.moc"

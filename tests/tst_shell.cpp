@@ -1,0 +1,358 @@
+#include <QElapsedTimer>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "columns/columnscreen.h"
+#include "helpers.h"
+#include "shell/shellscreens.h"
+
+using namespace kolomaf;
+using kolomaf::test::click;
+using kolomaf::test::control;
+using kolomaf::test::shown;
+
+class TestShell : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::Program> p;
+    Screen *main() { return p->rt.mainWindow(); }
+    frmkiesbasis *choice() { return p->screen<frmkiesbasis>("frmkiesbasis"); }
+    frmbasis *menu() { return p->screen<frmbasis>("frmbasis"); }
+
+    void toFirstChoice() { click(p->screen<frmmecenaat1>("frmmecenaat1")->cmdkombinnen); }
+    void toMenu()
+    {
+        toFirstChoice();
+        click(choice()->cmdkies);
+    }
+
+private Q_SLOTS:
+    void init() { p = std::make_unique<test::Program>(); }
+    void cleanup() { p.reset(); }
+
+    void startShowsWelcomeOverAnEnabledMainWindow()
+    {
+        auto *welcome = p->screen("frmmecenaat1");
+        QVERIFY(shown(main()));
+        QVERIFY(main()->isEnabled());
+        QVERIFY(shown(welcome));
+        QCOMPARE(p->rt.activeScreen(), welcome);
+        QCOMPARE(main()->windowTitle(), QStringLiteral(" Alle kinderen moeten alle kansen krijgen."));
+        QCOMPARE(control<QMenu>(main(), "aftrek")->title(), QStringLiteral("OPENEN "));
+        QCOMPARE(control<QAction>(main(), "aftrek2")->text(), QStringLiteral("&Basis"));
+        QVERIFY(!p->rt.isLoaded(QStringLiteral("frminfo")));
+    }
+
+    void bothWaysLeadToTheFirstChoice_data()
+    {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("start button") << false;
+        QTest::newRow("menu Basis") << true;
+    }
+    void bothWaysLeadToTheFirstChoice()
+    {
+        QFETCH(bool, byMenu);
+        if (byMenu)
+            control<QAction>(main(), "aftrek2")->trigger();
+        else
+            toFirstChoice();
+        QVERIFY(!shown(p->screen("frmmecenaat1")));
+        QVERIFY(shown(choice()));
+        QCOMPARE(p->rt.activeScreen(), choice());
+        QVERIFY(!main()->isEnabled());
+        QVERIFY(choice()->isEnabled());
+        QCOMPARE(choice()->windowTitle(), QStringLiteral("KOLOMAF"));
+    }
+
+    void choiceButtonsCarryTheirCaptions()
+    {
+        toFirstChoice();
+        QCOMPARE(choice()->Command1->text(), QStringLiteral("Ik kijk naar een getal"));
+        QCOMPARE(choice()->Command1->toolTip(), QStringLiteral("L E E R "));
+        QCOMPARE(choice()->Command3->text(), QStringLiteral("Is een aftrekking moeilijk of gemakkelijk ?"));
+        QCOMPARE(choice()->Command3->toolTip(), QStringLiteral("O E F E N "));
+        QCOMPARE(choice()->cmdeinde->toolTip(), QStringLiteral("S T O P "));
+        QCOMPARE(choice()->Label1->text(), QStringLiteral("Totaal aantal juiste oefeningen:"));
+        QCOMPARE(control<QWidget>(choice(), "Image2")->toolTip().isEmpty(), false);
+    }
+
+    void runningTotalLabel()
+    {
+        toMenu();
+        QVERIFY(shown(menu()));
+        QVERIFY(!shown(choice()));
+        QCOMPARE(menu()->lblgemaakt->text(), QStringLiteral("0"));
+        QCOMPARE(menu()->property("z").toInt(), 0);
+        QCOMPARE(choice()->lblgemaakt->text(), QString());
+
+        // A column screen hands its count back when the pupil leaves it.
+        click(menu()->Command3);
+        auto *column = p->screen<ColumnScreen>("CIFERMBE");
+        QVERIFY(shown(column));
+        QVERIFY(!shown(menu()));
+        column->setProperty("z", 4);
+        column->cmdstop2->show();
+        click(column->cmdstop2);
+        QVERIFY(shown(menu()));
+        QCOMPARE(menu()->lblgemaakt->text(), QStringLiteral("4"));
+
+        // Back to the first choice and in again: the number stays.
+        click(menu()->cmdeinde);
+        QVERIFY(shown(choice()));
+        click(choice()->cmdkies);
+        QCOMPARE(menu()->lblgemaakt->text(), QStringLiteral("4"));
+        QCOMPARE(choice()->lblgemaakt->text(), QString());
+    }
+
+    void menuOpensEachColumnScreen_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("target");
+        QTest::newRow("without borrowing") << "Command2" << "Kolomaf1000zb";
+        QTest::newRow("borrow a ten") << "Command3" << "CIFERMBE";
+        QTest::newRow("borrow a hundred") << "Command4" << "CIFERMBT";
+        QTest::newRow("borrow a thousand") << "cmdkwartier" << "CIFERMBH";
+    }
+    void menuOpensEachColumnScreen()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, target);
+        toMenu();
+        click(control<QAbstractButton>(menu(), button));
+        QVERIFY(shown(p->rt.screen(target)));
+        QCOMPARE(p->rt.activeScreen(), p->rt.screen(target));
+        QVERIFY(!shown(menu()));
+    }
+
+    void pictureCycle_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("first choice") << "frmkiesbasis";
+        QTest::newRow("menu") << "frmbasis";
+    }
+    void pictureCycle()
+    {
+        QFETCH(QString, screen);
+        Screen *s = p->rt.screen(screen);
+        auto visible = [s] {
+            QStringList names;
+            for (const char *n : PictureCycle::names)
+                if (shown(control(s, n)))
+                    names << QLatin1String(n);
+            return names;
+        };
+        QCOMPARE(visible(), QStringList{QStringLiteral("imgmeisje")});
+        const QStringList expected{"imgwit", "imgchinees", "imgkleur", "imgkleur2", "imgkleur3", "imgmeisje"};
+        for (const QString &next : expected) {
+            click(control(s, visible().first()));
+            QCOMPARE(visible(), QStringList{next});
+        }
+    }
+
+    void picturesCycleIndependently()
+    {
+        click(control(choice(), "imgmeisje"));
+        QVERIFY(shown(control(choice(), "imgwit")));
+        QVERIFY(shown(control(menu(), "imgmeisje")));
+        QVERIFY(!shown(control(menu(), "imgwit")));
+    }
+
+    void choiceAndMenuRecentreOnActivation()
+    {
+        toMenu();
+        const QPoint centred = menu()->pos();
+        menu()->move(0, 0);
+        click(menu()->cmdeinde);
+        click(choice()->cmdkies);
+        QCOMPARE(menu()->pos(), centred);
+    }
+
+    void stopOpensClosingScreenAndEnablesMainWindow()
+    {
+        toFirstChoice();
+        click(choice()->cmdeinde);
+        auto *info = p->screen<frminfo>("frminfo");
+        QVERIFY(shown(info));
+        QVERIFY(!shown(choice()));
+        QVERIFY(main()->isEnabled());
+        QVERIFY(info->Timer1->isActive());
+    }
+
+    void closingScreenPanels()
+    {
+        toFirstChoice();
+        click(choice()->cmdeinde);
+        auto *info = p->screen<frminfo>("frminfo");
+        StatusBar *bar = info->StatusBar1;
+        QCOMPARE(bar->panelCount(), 5);
+        QCOMPARE(bar->panelText(0), QStringLiteral("Tellegoed,educatieve software voor de basisschool"));
+        QCOMPARE(bar->panelText(1), QString());
+        QVERIFY(!bar->panelText(2).isEmpty()); // date
+        QVERIFY(!bar->panelText(3).isEmpty()); // time
+        QCOMPARE(bar->panelText(4), QStringLiteral("Gratis software"));
+        QCOMPARE(info->lblgeld->text().count(QLatin1Char('\n')), 1);
+
+        // The progress bar lies exactly over the second panel.
+        QCOMPARE(info->ProgressBar1->parentWidget(), bar);
+        QCOMPARE(info->ProgressBar1->geometry(), bar->panelRect(1));
+        QVERIFY(shown(info->ProgressBar1));
+        QCOMPARE(info->ProgressBar1->minimum(), 0);
+        QCOMPARE(info->ProgressBar1->maximum(), 150);
+        QCOMPARE(info->ProgressBar1->value(), 0);
+        // Only the first two panels lie fully inside the bar.
+        QVERIFY(bar->panelRect(1).right() < bar->width());
+        QVERIFY(bar->panelRect(2).right() >= bar->width());
+    }
+
+    void closingScreenScrollsAndStartsOver()
+    {
+        toFirstChoice();
+        click(choice()->cmdeinde);
+        auto *info = p->screen<frminfo>("frminfo");
+        info->Timer1->stop();
+        StatusBar *bar = info->StatusBar1;
+        const QString text = bar->panelText(0);
+        const QFontMetrics fm(bar->panelLabel(0)->font());
+        const int blanks = qRound(bar->panelWidthTwips(0) / (15.0 * fm.horizontalAdvance(QLatin1Char(' '))));
+        QVERIFY(blanks > 10);
+
+        Q_EMIT info->Timer1->tick();
+        QCOMPARE(bar->panelTag(0), QString(blanks, QLatin1Char(' ')) + text);
+        QCOMPARE(bar->panelText(0), bar->panelTag(0).mid(1));
+        QCOMPARE(info->ProgressBar1->value(), 1);
+        const int length = bar->panelTag(0).size();
+        for (int tick = 2; tick <= length; ++tick)
+            Q_EMIT info->Timer1->tick();
+        QCOMPARE(bar->panelText(0), QString());
+        Q_EMIT info->Timer1->tick();
+        QCOMPARE(bar->panelText(0), bar->panelTag(0));
+        QCOMPARE(info->teller, length + 1);
+    }
+
+    void closingScreenEndsTheProgramAfter151Ticks()
+    {
+        toFirstChoice();
+        click(choice()->cmdeinde);
+        auto *info = p->screen<frminfo>("frminfo");
+        info->Timer1->setInterval(1);
+        QSignalSpy ticks(info->Timer1, &Timer::tick);
+        // Whatever the pupil does meanwhile: back to the first choice.
+        control<QAction>(main(), "aftrek2")->trigger();
+        QVERIFY(shown(choice()));
+        QTRY_COMPARE(p->exitStatus, 0);
+        QCOMPARE(ticks.count(), 151);
+        QVERIFY(!shown(info));
+        QVERIFY(!shown(choice()));
+        QVERIFY(!shown(main()));
+        QVERIFY(!shown(info->ProgressBar1));
+        QCOMPARE(info->ProgressBar1->parentWidget(), info);
+        QCOMPARE(info->teller, 0);
+        QVERIFY(p->rt.ended());
+    }
+
+    void closingScreenInRealTime()
+    {
+        toFirstChoice();
+        QElapsedTimer clock;
+        clock.start();
+        click(choice()->cmdeinde);
+        auto *info = p->screen<frminfo>("frminfo");
+        QSignalSpy ticks(info->Timer1, &Timer::tick);
+        int lastValue = 0;
+        connect(info->Timer1, &Timer::tick, this, [&] { lastValue = qMax(lastValue, info->ProgressBar1->value()); });
+        QTRY_COMPARE_WITH_TIMEOUT(p->exitStatus, 0, 20000);
+        QCOMPARE(ticks.count(), 151);
+        QCOMPARE(lastValue, 150);
+        // 151 ticks of 75 ms, allowing the timer's coarse accuracy.
+        QVERIFY2(clock.elapsed() >= 151 * 75 * 95 / 100, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void closingScreenShownAgainStaysPutAndCountsOn()
+    {
+        toFirstChoice();
+        click(choice()->cmdeinde);
+        auto *info = p->screen<frminfo>("frminfo");
+        info->Timer1->stop();
+        for (int tick = 0; tick < 10; ++tick)
+            Q_EMIT info->Timer1->tick();
+        info->move(5, 6);
+        control<QAction>(main(), "aftrek2")->trigger();
+        click(choice()->cmdeinde);
+        QCOMPARE(info->pos(), QPoint(5, 6));
+        QCOMPARE(info->teller, 10);
+        QVERIFY(info->Timer1->isActive());
+        QCOMPARE(info->ProgressBar1->geometry(), info->StatusBar1->panelRect(1));
+    }
+
+    void closeControls_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("inFront");
+        QTest::newRow("welcome starts") << "frmmecenaat1" << "frmkiesbasis";
+        QTest::newRow("first choice stops") << "frmkiesbasis" << "frminfo";
+        QTest::newRow("menu goes back") << "frmbasis" << "frmkiesbasis";
+        QTest::newRow("column screen goes to the menu") << "CIFERMBT" << "frmbasis";
+        QTest::newRow("closing screen counts on") << "frminfo" << "frminfo";
+    }
+    void closeControls()
+    {
+        // The window's own close control does what the screen's own way out does.
+        QFETCH(QString, screen);
+        QFETCH(QString, inFront);
+        Screen *s = p->rt.screen(screen);
+        s->show();
+        if (screen != QLatin1String("frmmecenaat1"))
+            p->rt.screen(QStringLiteral("frmmecenaat1"))->hide();
+        QVERIFY(!s->close());
+        Screen *front = p->rt.screen(inFront);
+        QVERIFY(shown(front));
+        QCOMPARE(p->rt.activeScreen(), front);
+        if (front != s)
+            QVERIFY(!shown(s));
+        QCOMPARE(p->exitStatus, -1);
+    }
+
+    void columnScreenCloseHandsTheTotalBack()
+    {
+        toMenu();
+        click(menu()->cmdkwartier);
+        auto *column = p->screen<ColumnScreen>("CIFERMBH");
+        column->z = 3;
+        column->close();
+        QVERIFY(shown(menu()));
+        QCOMPARE(menu()->lblgemaakt->text(), QStringLiteral("3"));
+    }
+
+    void closingTheMainWindowEndsTheProgram()
+    {
+        toMenu();
+        main()->close();
+        QCOMPARE(p->exitStatus, 0);
+        QVERIFY(p->rt.ended());
+        for (Screen *s : p->rt.loadedScreens())
+            QVERIFY(!shown(s));
+    }
+
+    void everyPictureExists()
+    {
+        // Open every screen so each picture it names is checked.
+        for (const char *name : {"frmmecenaat1", "frmkiesbasis", "frmbasis", "frminfo", "Kolomaf1000zb", "CIFERMBE",
+                                 "CIFERMBT", "CIFERMBH"})
+            p->screen(name);
+        int pictures = 0;
+        for (Screen *s : p->rt.loadedScreens()) {
+            for (Picture *pic : s->findChildren<Picture *>()) {
+                QVERIFY2(QFile::exists(pic->resource()), qPrintable(pic->resource()));
+                ++pictures;
+            }
+            for (PictureButton *b : s->findChildren<PictureButton *>())
+                if (!b->resource().isEmpty())
+                    QVERIFY2(QFile::exists(b->resource()), qPrintable(b->resource()));
+        }
+        QVERIFY(pictures > 30);
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
