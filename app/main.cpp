@@ -1,6 +1,6 @@
-#include <QApplication>
-
 #include "app/program.h"
+
+#include <QApplication>
 
 int main(int argc, char *argv[])
 {

@@ -1,10 +1,10 @@
 #include "app/program.h"
 
-#include <QApplication>
-
 #include "columns/columnscreen.h"
 #include "shell/runtime.h"
 #include "shell/shellscreens.h"
+
+#include <QApplication>
 
 namespace kolomaf {
 

@@ -33,13 +33,13 @@ const char *const startCaption = "start nieuwe oefening ";
 } // namespace
 
 ColumnScreen::ColumnScreen(Runtime &rt, const ColumnConfig &config)
-    : Screen(rt, config.name, config.clientWidth, config.clientHeight), m_config(config)
+    : Screen(rt, config.name, config.clientWidth, config.clientHeight)
+    , m_config(config)
 {
     setWindowTitle(QString::fromUtf8(config.caption));
     setBackColor(this, QColor(255, 255, 192));
     buildGrid();
-    if (config.borrowing)
-        buildBorrowingAids();
+    if (config.borrowing) buildBorrowingAids();
     buildMessages();
     buildButtons();
     buildEyes();
@@ -54,19 +54,19 @@ void ColumnScreen::buildGrid()
     shpcijfer = place(new Shape(this), "shpcijfer", l.grid.left, l.grid.top, l.grid.width, l.grid.height);
     setBackColor(shpcijfer, white);
 
-    const Look digit{designFont(24, true), white, teal};
+    const Look digit {designFont(24, true), white, teal};
     auto digitLabel = [&](int index, int left, int top) {
-        lblgetal[index] = dress(caption(place(new Label(this), arrayName("lblgetal", index), left, top, cell, cell),
-                                        QString(), Qt::AlignCenter),
-                                digit);
+        lblgetal[index]
+            = dress(caption(place(new Label(this), arrayName("lblgetal", index), left, top, cell, cell),
+                        QString(), Qt::AlignCenter),
+                digit);
         return lblgetal[index];
     };
     for (int c : {E, T, H}) {
         digitLabel(2 * c, col[c], firstRow);
         digitLabel(2 * c + 1, col[c], secondRow);
     }
-    if (m_config.thousandsDigit)
-        digitLabel(11, col[D], firstRow)->hide();
+    if (m_config.thousandsDigit) digitLabel(11, col[D], firstRow)->hide();
     // Expected answers and column results: never shown, read back as text.
     for (int c : {E, T, H, D})
         digitLabel(6 + c, col[c], plusTop)->hide();
@@ -80,13 +80,13 @@ void ColumnScreen::buildGrid()
     lblhonderd = resultLabel("lblhonderd", H);
     lblduizend = resultLabel("lblduizend", D);
 
-    Label1 = dress(caption(place(new Label(this), "Label1", l.minusLeft, l.minusTop, cell, 615), QStringLiteral("-"),
-                           Qt::AlignCenter),
-                   digit);
+    Label1 = dress(caption(place(new Label(this), "Label1", l.minusLeft, l.minusTop, cell, 615),
+                       QStringLiteral("-"), Qt::AlignCenter),
+        digit);
     Line2 = new Line(this, {l.barFrom, barY}, {l.barTo, barY}, 2, Qt::black);
     Line2->setObjectName(QStringLiteral("Line2"));
 
-    const Look answer{designFont(24, true), Qt::black, yellow};
+    const Look answer {designFont(24, true), Qt::black, yellow};
     auto answerCell = [&](const char *name, int c) {
         auto *t = dress(place(new TextBox(this), name, col[c], answerTop, cell, cell), answer);
         t->setAlignment(Qt::AlignCenter);
@@ -98,11 +98,11 @@ void ColumnScreen::buildGrid()
     txtduizendtallen = answerCell("txtduizendtallen", D);
     txtduizendtallen->setVisible(m_config.thousandsCellAtDesign);
 
-    const Look header{designFont(24, true), headerBlue, paleGreen};
+    const Look header {designFont(24, true), headerBlue, paleGreen};
     auto headerLabel = [&](const char *name, const char *text, int c) {
-        auto *h = dress(caption(place(new Label(this), name, col[c], headerTop, cell, 615), QLatin1String(text),
-                                Qt::AlignCenter),
-                        header);
+        auto *h = dress(caption(place(new Label(this), name, col[c], headerTop, cell, 615),
+                            QLatin1String(text), Qt::AlignCenter),
+            header);
         h->setFrameStyle(QFrame::Box | QFrame::Plain);
         h->hide();
         return h;
@@ -118,25 +118,25 @@ void ColumnScreen::buildGrid()
         Line1[c]->hide();
     }
 
-    const Look plus{designFont(18, true, true), white, teal};
+    const Look plus {designFont(18, true, true), white, teal};
     auto plusLabel = [&](const char *name, int c) {
-        auto *p = dress(caption(place(new Label(this), name, col[c], plusTop, cell, cell), QString(), Qt::AlignCenter),
-                        plus);
+        auto *p = dress(
+            caption(place(new Label(this), name, col[c], plusTop, cell, cell), QString(), Qt::AlignCenter),
+            plus);
         p->hide();
         return p;
     };
     lbltientalplus = plusLabel("lbltientalplus", T);
     lblhonderdtalplus = plusLabel("lblhonderdtalplus", H);
     lblduizendtalplus = plusLabel("lblduizendtalplus", D);
-    if (m_config.unitsPlus)
-        lbleenheid = plusLabel("lbleenheid", E);
+    if (m_config.unitsPlus) lbleenheid = plusLabel("lbleenheid", E);
 
     const char *bridgeNames[] = {"imgbrugeen", "imgbrugtien", "imgbrughonderd"};
     const char *bridgePictures[] = {"brug_e", "brug_t", "brug_h"};
-    std::array<Picture *, 3> bridges{};
+    std::array<Picture *, 3> bridges {};
     for (int b = 0; b < 3; ++b) {
-        bridges[b] = place(new Picture(this, picture(bridgePictures[b])), bridgeNames[b], l.bridgeLeft[b], bridgeTop,
-                           960, 450);
+        bridges[b] = place(new Picture(this, picture(bridgePictures[b])), bridgeNames[b], l.bridgeLeft[b],
+            bridgeTop, 960, 450);
         bridges[b]->hide();
         connect(bridges[b], &Picture::clicked, bridges[b], &QWidget::hide);
     }
@@ -154,15 +154,16 @@ void ColumnScreen::buildBorrowingAids()
     const char *strokeNames[] = {"lneE", "lneT", "lneH", "lneD"};
     for (int c : m_config.strokes) {
         // Corner to corner over the digit of the first number.
-        auto *s = new Line(this, {col[c] + 60, firstRow + cell - 60}, {col[c] + cell - 60, firstRow + 60}, 5, white);
+        auto *s = new Line(
+            this, {col[c] + 60, firstRow + cell - 60}, {col[c] + cell - 60, firstRow + 60}, 5, white);
         s->setObjectName(QLatin1String(strokeNames[c]));
         s->hide();
         *strokeMembers[c] = s;
     }
 
-    lblbrug = dress(caption(place(new Label(this), "lblbrug", 4320, 1920, 1095, 495), QString::fromUtf8(m_config.hint),
-                            Qt::AlignCenter),
-                    {designFont(8, true), Qt::black, white});
+    lblbrug = dress(caption(place(new Label(this), "lblbrug", 4320, 1920, 1095, 495),
+                        QString::fromUtf8(m_config.hint), Qt::AlignCenter),
+        {designFont(8, true), Qt::black, white});
     lblbrug->setWordWrap(true);
     lblbrug->hide();
     imgbrugstop = place(new Picture(this, picture("waarschuwing")), "imgbrugstop", 4440, 960, 900, 780);
@@ -181,24 +182,26 @@ void ColumnScreen::buildBorrowingAids()
 void ColumnScreen::buildMessages()
 {
     const ColumnLayout &l = *m_config.layout;
-    lblhelp = dress(caption(place(new Label(this), "lblhelp", l.help.left, l.help.top, l.help.width, l.help.height),
-                            QString::fromUtf8(l.helpCaption), Qt::AlignCenter),
-                    {designFont(12, true), headerBlue, rgb(l.helpColour)});
+    lblhelp = dress(
+        caption(place(new Label(this), "lblhelp", l.help.left, l.help.top, l.help.width, l.help.height),
+            QString::fromUtf8(l.helpCaption), Qt::AlignCenter),
+        {designFont(12, true), headerBlue, rgb(l.helpColour)});
     lblhelp->hide();
 
     lblprima = dress(caption(place(new Label(this), "lblprima", l.verdictLeft, 3000, 3495, 615),
-                             QStringLiteral("PRIMA "), Qt::AlignCenter),
-                     {designFont(24, true), QColor(0, 64, 0), lightGreen});
+                         QStringLiteral("PRIMA "), Qt::AlignCenter),
+        {designFont(24, true), QColor(0, 64, 0), lightGreen});
     lblprima->hide();
 
     txtcontrole = dress(place(new TextBox(this), "txtcontrole", l.verdictLeft, 3720, 3495, 855),
-                        {designFont(18, true), navy, lightGreen});
+        {designFont(18, true), navy, lightGreen});
     // The record line is written by the program only.
     txtcontrole->setReadOnly(true);
     txtcontrole->setFocusPolicy(Qt::NoFocus);
 
     for (int b = 0; b < 15; ++b) {
-        auto *t = place(new TextBox(this), arrayName("Txtoef1", b), l.scoreLeft[b % 5], l.scoreTop, 1575, 360);
+        auto *t
+            = place(new TextBox(this), arrayName("Txtoef1", b), l.scoreLeft[b % 5], l.scoreTop, 1575, 360);
         dress(t, {designFont(9.75), Qt::black, white});
         t->setAlignment(Qt::AlignCenter);
         t->setReadOnly(true);
@@ -211,13 +214,14 @@ void ColumnScreen::buildMessages()
 void ColumnScreen::buildButtons()
 {
     const ColumnLayout &l = *m_config.layout;
-    auto button = [&](const char *name, const char *pictureName, QColor colour, const char *tip, int left, int top) {
-        auto *b = place(new PictureButton(this, picture(pictureName)), name, left, top, 1215, 855);
-        setBackColor(b, colour);
-        b->setToolTip(QLatin1String(tip));
-        b->hide();
-        return b;
-    };
+    auto button
+        = [&](const char *name, const char *pictureName, QColor colour, const char *tip, int left, int top) {
+              auto *b = place(new PictureButton(this, picture(pictureName)), name, left, top, 1215, 855);
+              setBackColor(b, colour);
+              b->setToolTip(QLatin1String(tip));
+              b->hide();
+              return b;
+          };
     cmdnieuw = button("cmdnieuw", "raket", {192, 0, 192}, "START", l.startLeft, l.startTop);
     cmdnieuw->show();
     cmdverbeter = button("cmdverbeter", "licht_groen", {0, 192, 0}, "CONTROLE", l.lightLeft, l.lightTop);
@@ -228,7 +232,7 @@ void ColumnScreen::buildButtons()
     connect(cmdstop2, &QAbstractButton::clicked, this, &ColumnScreen::leaveToMenu);
 
     Shape1 = place(new Shape(this), "Shape1", l.buttonPanel.left, l.buttonPanel.top, l.buttonPanel.width,
-                   l.buttonPanel.height);
+        l.buttonPanel.height);
     setBackColor(Shape1, rgb(l.buttonPanelColour));
     Image2 = place(new Picture(this, picture("logo")), "Image2", l.logoLeft, l.logoTop, 480, 420);
     Image2->setToolTip(QStringLiteral("https://kolomaf.example.org"));
@@ -252,8 +256,8 @@ void ColumnScreen::setStackingOrder()
     for (Label *d : lblgetal)
         stack({d});
     stack({lblreeksE, lblreeksT, lblreeksH, lblreeksD, lbltientalplus, lblhonderdtalplus, lblduizendtalplus,
-           lbleenheid, imgbrugeen, imgbrugtien, imgbrughonderd, imgbrugstop, lblbrug, txteenheden, txttientallen,
-           txthonderdtallen, txtduizendtallen, lblhelp, lblprima, txtcontrole});
+        lbleenheid, imgbrugeen, imgbrugtien, imgbrughonderd, imgbrugstop, lblbrug, txteenheden, txttientallen,
+        txthonderdtallen, txtduizendtallen, lblhelp, lblprima, txtcontrole});
     for (TextBox *t : Txtoef1)
         stack({t});
     stack({imgoog1, imgoog2, imgpijl, Image2, shpaklas, cmdaklas, cmdnieuw, cmdstop});
@@ -276,8 +280,7 @@ void ColumnScreen::showStartPrompt()
 void ColumnScreen::copyTotalIn()
 {
     auto *menu = runtime().screen<frmbasis>(QStringLiteral("frmbasis"));
-    if (!menu)
-        return;
+    if (!menu) return;
     const auto value = readNumber(menu->lblgemaakt->text());
     z = value ? toInt16(*value).value_or(0) : 0;
 }
@@ -285,8 +288,7 @@ void ColumnScreen::copyTotalIn()
 void ColumnScreen::load()
 {
     showStartPrompt();
-    if (m_config.activateFocusesStart)
-        txtduizendtallen->hide();
+    if (m_config.activateFocusesStart) txtduizendtallen->hide();
     copyTotalIn();
     centre();
 }
@@ -296,8 +298,7 @@ void ColumnScreen::activate()
     if (m_config.activateFocusesStart) {
         // START is the pupil's way in; when it is not on offer (an exercise
         // left half-way) the focus stays where the pupil left it.
-        if (!cmdnieuw->isHidden())
-            cmdnieuw->setFocus();
+        if (!cmdnieuw->isHidden()) cmdnieuw->setFocus();
         txtduizendtallen->hide();
     }
     showStartPrompt();
@@ -315,8 +316,7 @@ void ColumnScreen::leaveToMenu()
 {
     hide();
     auto *menu = runtime().screen<frmbasis>(QStringLiteral("frmbasis"));
-    if (!menu)
-        return;
+    if (!menu) return;
     menu->show();
     menu->lblgemaakt->setText(numberText(z));
 }

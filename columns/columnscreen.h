@@ -1,15 +1,16 @@
 #pragma once
 
-#include <array>
-
 #include "columns/columnconfig.h"
 #include "shell/controls.h"
 #include "shell/runtime.h"
 
+#include <array>
+
 namespace kolomaf {
 
 // The four column-subtraction screens, one design driven by ColumnConfig.
-class ColumnScreen : public Screen {
+class ColumnScreen : public Screen
+{
     Q_OBJECT
     Q_PROPERTY(qint16 z MEMBER z)
     Q_PROPERTY(qint16 indx MEMBER indx)
@@ -41,13 +42,13 @@ public:
 
     // Digits E1 E2 T1 T2 H1 H2 at 0..5, expected answers E T H D at 6..9,
     // the D digit of the first number at 11 (where the screen has one).
-    std::array<Label *, 12> lblgetal{};
+    std::array<Label *, 12> lblgetal {};
     Label *Label1;
     Line *Line2;
     Label *lbleen, *lbltien, *lblhonderd, *lblduizend;
     TextBox *txteenheden, *txttientallen, *txthonderdtallen, *txtduizendtallen;
     Label *lblreeksE, *lblreeksT, *lblreeksH, *lblreeksD;
-    std::array<Line *, 4> Line1{};
+    std::array<Line *, 4> Line1 {};
     Label *lbltientalplus, *lblhonderdtalplus, *lblduizendtalplus;
     Label *lbleenheid = nullptr;
     Picture *imgbrugeen, *imgbrugtien, *imgbrughonderd;
@@ -59,7 +60,7 @@ public:
     Label *lblhelp;
     Label *lblprima;
     TextBox *txtcontrole;
-    std::array<TextBox *, 15> Txtoef1{};
+    std::array<TextBox *, 15> Txtoef1 {};
     PictureButton *cmdnieuw, *cmdverbeter, *cmdoranje, *cmdverbeter2, *cmdstop, *cmdstop2;
     Picture *imgoog2, *imgoog1;
     Timer *tmroog, *tmroog2;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QWidget>
-
 #include "shell/controls.h"
 #include "shell/twips.h"
+
+#include <QWidget>
 
 namespace kolomaf {
 
@@ -20,7 +20,8 @@ template <class W> W *place(W *w, const char *name, int left, int top, int width
     return place(w, QLatin1String(name), left, top, width, height);
 }
 
-struct Look {
+struct Look
+{
     QFont font;
     QColor fore;
     QColor back;
@@ -32,8 +33,7 @@ template <class W> W *dress(W *w, const Look &look)
 {
     w->setFont(look.font);
     setForeColor(w, look.fore);
-    if (look.opaque)
-        setBackColor(w, look.back);
+    if (look.opaque) setBackColor(w, look.back);
     return w;
 }
 

@@ -1,15 +1,17 @@
 #include "shell/controls.h"
 
+#include "shell/twips.h"
+
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QPointer>
 #include <QStyleOptionFrame>
 #include <QSvgRenderer>
-
-#include "shell/twips.h"
 
 namespace kolomaf {
 
@@ -45,19 +47,15 @@ void setForeColor(QWidget *w, const QColor &c)
 
 QColor backColor(const QWidget *w)
 {
-    if (qobject_cast<const QLineEdit *>(w))
-        return w->palette().color(QPalette::Base);
-    if (qobject_cast<const QAbstractButton *>(w))
-        return w->palette().color(QPalette::Button);
+    if (qobject_cast<const QLineEdit *>(w)) return w->palette().color(QPalette::Base);
+    if (qobject_cast<const QAbstractButton *>(w)) return w->palette().color(QPalette::Button);
     return w->palette().color(QPalette::Window);
 }
 
 QColor foreColor(const QWidget *w)
 {
-    if (qobject_cast<const QLineEdit *>(w))
-        return w->palette().color(QPalette::Text);
-    if (qobject_cast<const QAbstractButton *>(w))
-        return w->palette().color(QPalette::ButtonText);
+    if (qobject_cast<const QLineEdit *>(w)) return w->palette().color(QPalette::Text);
+    if (qobject_cast<const QAbstractButton *>(w)) return w->palette().color(QPalette::ButtonText);
     return w->palette().color(QPalette::WindowText);
 }
 
@@ -72,25 +70,23 @@ QFont designFont(qreal points, bool bold, bool italic)
 
 QPixmap renderPicture(const QString &resource, QSize size, qreal dpr)
 {
-    if (size.isEmpty())
-        return {};
+    if (size.isEmpty()) return {};
     const QSize device = size * dpr;
     const QString key = QStringLiteral("%1@%2x%3").arg(resource).arg(device.width()).arg(device.height());
     QPixmap pm;
-    if (QPixmapCache::find(key, &pm))
-        return pm;
+    if (QPixmapCache::find(key, &pm)) return pm;
     // One renderer per picture for the whole run: parsing is the costly part.
-    static QHash<QString, QSvgRenderer *> renderers;
-    QSvgRenderer *&r = renderers[resource];
-    if (!r)
-        r = new QSvgRenderer(resource);
+    // The application owns them, so they go when it does.
+    static QHash<QString, QPointer<QSvgRenderer>> renderers;
+    QPointer<QSvgRenderer> &r = renderers[resource];
+    if (!r) r = new QSvgRenderer(resource, QCoreApplication::instance());
     pm = QPixmap(device);
     pm.fill(Qt::transparent);
     if (r->isValid()) {
         QSizeF natural = r->defaultSize();
         natural.scale(QSizeF(device), Qt::KeepAspectRatio);
         const QRectF target((device.width() - natural.width()) / 2, (device.height() - natural.height()) / 2,
-                            natural.width(), natural.height());
+            natural.width(), natural.height());
         QPainter p(&pm);
         p.setRenderHint(QPainter::Antialiasing);
         r->render(&p, target);
@@ -105,7 +101,8 @@ static bool isClick(QWidget *w, QMouseEvent *e)
     return e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint());
 }
 
-Label::Label(QWidget *parent) : QLabel(parent)
+Label::Label(QWidget *parent)
+    : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
 }
@@ -113,11 +110,13 @@ Label::Label(QWidget *parent) : QLabel(parent)
 void Label::mouseReleaseEvent(QMouseEvent *e)
 {
     QLabel::mouseReleaseEvent(e);
-    if (isClick(this, e))
-        Q_EMIT clicked();
+    if (isClick(this, e)) Q_EMIT clicked();
 }
 
-TextBox::TextBox(QWidget *parent) : QLineEdit(parent) {}
+TextBox::TextBox(QWidget *parent)
+    : QLineEdit(parent)
+{
+}
 
 void TextBox::focusInEvent(QFocusEvent *e)
 {
@@ -128,8 +127,7 @@ void TextBox::focusInEvent(QFocusEvent *e)
 void TextBox::mouseReleaseEvent(QMouseEvent *e)
 {
     QLineEdit::mouseReleaseEvent(e);
-    if (isClick(this, e))
-        Q_EMIT clicked();
+    if (isClick(this, e)) Q_EMIT clicked();
 }
 
 void TextBox::paintEvent(QPaintEvent *e)
@@ -143,7 +141,11 @@ void TextBox::paintEvent(QPaintEvent *e)
     }
 }
 
-Picture::Picture(QWidget *parent, const QString &resource) : QWidget(parent), m_resource(resource) {}
+Picture::Picture(QWidget *parent, const QString &resource)
+    : QWidget(parent)
+    , m_resource(resource)
+{
+}
 
 void Picture::paintEvent(QPaintEvent *)
 {
@@ -154,12 +156,12 @@ void Picture::paintEvent(QPaintEvent *)
 void Picture::mouseReleaseEvent(QMouseEvent *e)
 {
     QWidget::mouseReleaseEvent(e);
-    if (isClick(this, e))
-        Q_EMIT clicked();
+    if (isClick(this, e)) Q_EMIT clicked();
 }
 
 PictureButton::PictureButton(QWidget *parent, const QString &resource)
-    : QAbstractButton(parent), m_resource(resource)
+    : QAbstractButton(parent)
+    , m_resource(resource)
 {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -225,7 +227,9 @@ void PictureButton::mouseMoveEvent(QMouseEvent *e)
     Q_EMIT mouseMoved(e->position().toPoint());
 }
 
-Shape::Shape(QWidget *parent, bool filled) : QWidget(parent), m_filled(filled)
+Shape::Shape(QWidget *parent, bool filled)
+    : QWidget(parent)
+    , m_filled(filled)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -240,8 +244,7 @@ void Shape::setBorder(const QColor &c, int width)
 void Shape::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    if (m_filled)
-        p.fillRect(rect(), palette().color(QPalette::Window));
+    if (m_filled) p.fillRect(rect(), palette().color(QPalette::Window));
     if (m_borderWidth > 0) {
         const qreal half = m_borderWidth / 2.0;
         p.setPen(QPen(m_border, m_borderWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -250,7 +253,9 @@ void Shape::paintEvent(QPaintEvent *)
 }
 
 Line::Line(QWidget *parent, QPoint fromTwips, QPoint toTwips, int width, const QColor &colour)
-    : QWidget(parent), m_width(width), m_colour(colour)
+    : QWidget(parent)
+    , m_width(width)
+    , m_colour(colour)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const QPointF a(fromTwips.x() / double(twipsPerPixel), fromTwips.y() / double(twipsPerPixel));
@@ -270,19 +275,20 @@ void Line::paintEvent(QPaintEvent *)
     p.drawLine(m_from, m_to);
 }
 
-Panel::Panel(QWidget *parent) : QWidget(parent)
+Panel::Panel(QWidget *parent)
+    : QWidget(parent)
 {
     setAutoFillBackground(true);
 }
 
-Timer::Timer(QObject *parent, const char *name, int intervalMs, bool enabled) : QTimer(parent)
+Timer::Timer(QObject *parent, const char *name, int intervalMs, bool enabled)
+    : QTimer(parent)
 {
     setObjectName(QLatin1String(name));
     setInterval(intervalMs);
     setTimerType(Qt::PreciseTimer);
     connect(this, &QTimer::timeout, this, &Timer::tick);
-    if (enabled)
-        start();
+    if (enabled) start();
 }
 
 void Timer::setEnabled(bool on)

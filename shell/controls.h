@@ -27,7 +27,8 @@ QFont designFont(qreal points, bool bold = false, bool italic = false);
 QPixmap renderPicture(const QString &resource, QSize size, qreal dpr);
 
 // A label that reports clicks.
-class Label : public QLabel {
+class Label : public QLabel
+{
     Q_OBJECT
 public:
     explicit Label(QWidget *parent);
@@ -40,7 +41,8 @@ protected:
 
 // A one-line text box: reports clicks and never selects its text on focus,
 // so the pupil always sees the cell's own colour and digit.
-class TextBox : public QLineEdit {
+class TextBox : public QLineEdit
+{
     Q_OBJECT
 public:
     explicit TextBox(QWidget *parent);
@@ -54,7 +56,8 @@ protected:
 };
 
 // A picture that reports clicks.
-class Picture : public QWidget {
+class Picture : public QWidget
+{
     Q_OBJECT
 public:
     Picture(QWidget *parent, const QString &resource);
@@ -72,7 +75,8 @@ private:
 
 // A push button with a flat background colour, an optional picture and an
 // optional caption. Enter and Space press it; it reports mouse moves.
-class PictureButton : public QAbstractButton {
+class PictureButton : public QAbstractButton
+{
     Q_OBJECT
 public:
     PictureButton(QWidget *parent, const QString &resource = {});
@@ -90,7 +94,8 @@ private:
 };
 
 // A rectangle drawn behind other controls; never takes a click.
-class Shape : public QWidget {
+class Shape : public QWidget
+{
     Q_OBJECT
 public:
     explicit Shape(QWidget *parent, bool filled = true);
@@ -107,7 +112,8 @@ private:
 
 // A straight line between two points of its screen, in twips; never takes a
 // click, so a stroke over a digit leaves the digit clickable.
-class Line : public QWidget {
+class Line : public QWidget
+{
     Q_OBJECT
 public:
     Line(QWidget *parent, QPoint fromTwips, QPoint toTwips, int width, const QColor &colour);
@@ -122,14 +128,16 @@ private:
 };
 
 // A panel that holds other controls.
-class Panel : public QWidget {
+class Panel : public QWidget
+{
     Q_OBJECT
 public:
     explicit Panel(QWidget *parent);
 };
 
 // A timer with an interval and an enabled flag; ticks while enabled.
-class Timer : public QTimer {
+class Timer : public QTimer
+{
     Q_OBJECT
 public:
     Timer(QObject *parent, const char *name, int intervalMs, bool enabled);

@@ -17,7 +17,8 @@ class Runtime;
 // One screen of the program: a top-level window with its controls, its
 // variables and its event handlers. The runtime creates it on first use and
 // runs load() once; activate() runs each time it becomes the active screen.
-class Screen : public QWidget {
+class Screen : public QWidget
+{
     Q_OBJECT
 public:
     Screen(Runtime &rt, const char *name, int clientWidthTwips, int clientHeightTwips);
@@ -32,11 +33,11 @@ public:
 
 protected:
     friend class Runtime;
-    virtual void load() {}
-    virtual void activate() {}
+    virtual void load() { }
+    virtual void activate() { }
     // The window's own close control. Screens leave through their own
     // buttons, so the default keeps the screen where it is.
-    virtual void closeRequested() {}
+    virtual void closeRequested() { }
 
     // Shows another screen (creating it on first use); null when no screen of
     // that name is part of this build.
@@ -54,7 +55,8 @@ private:
 
 // Holds the one instance of every screen kind and tracks the active screen.
 // main() creates one; every test builds its own.
-class Runtime : public QObject {
+class Runtime : public QObject
+{
     Q_OBJECT
 public:
     using Factory = std::function<Screen *(Runtime &)>;

@@ -1,11 +1,11 @@
 #include "shell/shellscreens.h"
 
-#include <QFontMetrics>
-#include <QVBoxLayout>
-
 #include "assets/assets.h"
 #include "shell/build.h"
 #include "shell/numbers.h"
+
+#include <QFontMetrics>
+#include <QVBoxLayout>
 
 namespace kolomaf {
 
@@ -21,8 +21,8 @@ const QColor choiceButton(255, 250, 205);
 const QString webAddress = QStringLiteral("https://kolomaf.example.org");
 const QString totalCaption = QStringLiteral("Totaal aantal juiste oefeningen:");
 
-PictureButton *captionButton(QWidget *parent, const char *name, const QString &text, int left, int top,
-                             int width, int height)
+PictureButton *captionButton(
+    QWidget *parent, const char *name, const QString &text, int left, int top, int width, int height)
 {
     auto *b = place(new PictureButton(parent), name, left, top, width, height);
     b->setText(text);
@@ -31,7 +31,7 @@ PictureButton *captionButton(QWidget *parent, const char *name, const QString &t
 }
 
 PictureButton *pictureButton(QWidget *parent, const char *name, const char *pictureName, const QColor &colour,
-                             int left, int top, int width, int height)
+    int left, int top, int width, int height)
 {
     auto *b = place(new PictureButton(parent, picture(pictureName)), name, left, top, width, height);
     setBackColor(b, colour);
@@ -64,17 +64,15 @@ void PictureCycle::advance(int from)
 
 void openFirstChoice(Runtime &rt)
 {
-    if (Screen *welcome = rt.screen(QStringLiteral("frmmecenaat1")))
-        welcome->hide();
-    if (Screen *choice = rt.screen(QStringLiteral("frmkiesbasis")))
-        choice->show();
-    if (Screen *main = rt.mainWindow())
-        main->setEnabled(false);
+    if (Screen *welcome = rt.screen(QStringLiteral("frmmecenaat1"))) welcome->hide();
+    if (Screen *choice = rt.screen(QStringLiteral("frmkiesbasis"))) choice->show();
+    if (Screen *main = rt.mainWindow()) main->setEnabled(false);
 }
 
 // ---------------------------------------------------------------- MDIForm2
 
-MDIForm2::MDIForm2(Runtime &rt) : Screen(rt, "MDIForm2", 9930, 6825)
+MDIForm2::MDIForm2(Runtime &rt)
+    : Screen(rt, "MDIForm2", 9930, 6825)
 {
     setWindowTitle(QStringLiteral(" Alle kinderen moeten alle kansen krijgen."));
     setBackColor(this, QColor(234, 226, 138));
@@ -95,8 +93,7 @@ MDIForm2::MDIForm2(Runtime &rt) : Screen(rt, "MDIForm2", 9930, 6825)
 void MDIForm2::load()
 {
     open(QStringLiteral("frmmecenaat1"));
-    if (runtime().isLoaded(QStringLiteral("frminfo")))
-        runtime().unload(QStringLiteral("frminfo"));
+    if (runtime().isLoaded(QStringLiteral("frminfo"))) runtime().unload(QStringLiteral("frminfo"));
 }
 
 void MDIForm2::closeRequested()
@@ -106,7 +103,8 @@ void MDIForm2::closeRequested()
 
 // ------------------------------------------------------------ frmmecenaat1
 
-frmmecenaat1::frmmecenaat1(Runtime &rt) : Screen(rt, "frmmecenaat1", 11160, 6720)
+frmmecenaat1::frmmecenaat1(Runtime &rt)
+    : Screen(rt, "frmmecenaat1", 11160, 6720)
 {
     setWindowTitle(QStringLiteral(" "));
     setBackColor(this, QColor(112, 101, 109));
@@ -119,26 +117,25 @@ frmmecenaat1::frmmecenaat1(Runtime &rt) : Screen(rt, "frmmecenaat1", 11160, 6720
     caption(Label11, QStringLiteral("Educatieve software voor de  basisschool."), Qt::AlignCenter);
     dress(Label11, {designFont(12, true), Qt::black, paleYellow});
 
-    cmdkombinnen = place(new PictureButton(Frame1_1, picture("welkom_start")), "cmdkombinnen", 3600, 1080, 3855,
-                         3495);
+    cmdkombinnen
+        = place(new PictureButton(Frame1_1, picture("welkom_start")), "cmdkombinnen", 3600, 1080, 3855, 3495);
     cmdkombinnen->setText(QStringLiteral("Klik hier en start !"));
     dress(cmdkombinnen, {designFont(18, true), Qt::black, white});
     connect(cmdkombinnen, &QAbstractButton::clicked, this, [this] { openFirstChoice(runtime()); });
 
-    const struct {
+    const struct
+    {
         const char *pictureName;
         int left, top, width, height;
-    } decorations[] = {{"welkom_zon", 120, 3960, 1635, 1710},
-                       {"welkom_bloem", 9480, 3960, 1635, 1710},
-                       {"lieveheersbeestje", 10560, 5640, 480, 420},
-                       {"ster", 0, 5640, 480, 420}};
+    } decorations[] = {{"welkom_zon", 120, 3960, 1635, 1710}, {"welkom_bloem", 9480, 3960, 1635, 1710},
+        {"lieveheersbeestje", 10560, 5640, 480, 420}, {"ster", 0, 5640, 480, 420}};
     for (int i = 0; i < 4; ++i) {
         const auto &d = decorations[i];
         Image1[i] = place(new Picture(this, picture(d.pictureName)), arrayName("Image1", i), d.left, d.top,
-                          d.width, d.height);
+            d.width, d.height);
     }
 
-    const Look onNavy{designFont(12, true), white, navy};
+    const Look onNavy {designFont(12, true), white, navy};
     lblpartner2 = place(new Label(this), "lblpartner2", 1920, 4920, 7455, 615);
     caption(lblpartner2, QStringLiteral("TELLEGOED"), Qt::AlignCenter);
     dress(lblpartner2, {designFont(24, true), white, navy});
@@ -146,9 +143,11 @@ frmmecenaat1::frmmecenaat1(Runtime &rt) : Screen(rt, "frmmecenaat1", 11160, 6720
     caption(Label4, QStringLiteral("Gratis te verspreiden software"), Qt::AlignCenter);
     dress(Label4, onNavy);
     Label5 = place(new Label(this), "Label5", 0, 6120, 11160, 600);
-    caption(Label5, QStringLiteral("Ontwikkeld in Vlaanderen, voor de klas, van 2024 tot 2026"), Qt::AlignCenter);
+    caption(
+        Label5, QStringLiteral("Ontwikkeld in Vlaanderen, voor de klas, van 2024 tot 2026"), Qt::AlignCenter);
     dress(Label5, {designFont(10), white, navy});
 
+    stack({Shape3, Label11, cmdkombinnen});
     stack({Frame1_1, Image1[0], Image1[1], Image1[2], Image1[3], lblpartner2, Label4, Label5});
     cmdkombinnen->setFocus();
 }
@@ -173,38 +172,42 @@ void frmmecenaat1::closeRequested()
 // ------------------------------------------------------------ frmkiesbasis
 
 frmkiesbasis::frmkiesbasis(Runtime &rt)
-    : Screen(rt, "frmkiesbasis", 10260, 7530), pictures(this, 240, 480, 3240, 4860)
+    : Screen(rt, "frmkiesbasis", 10260, 7530)
+    , pictures(this, 240, 480, 3240, 4860)
 {
     setWindowTitle(QStringLiteral("KOLOMAF"));
     setBackColor(this, white);
     Shape1 = place(new Shape(this), "Shape1", 3720, 120, 6495, 5775);
     setBackColor(Shape1, brownRed);
 
-    Command1 = captionButton(this, "Command1", QStringLiteral("Ik kijk naar een getal"), 4320, 600, 5295, 855);
+    Command1
+        = captionButton(this, "Command1", QStringLiteral("Ik kijk naar een getal"), 4320, 600, 5295, 855);
     Command1->setToolTip(QStringLiteral("L E E R "));
-    Command2 = captionButton(this, "Command2", QStringLiteral("Ik leer de aftrekking"), 4320, 2040, 5295, 855);
+    Command2
+        = captionButton(this, "Command2", QStringLiteral("Ik leer de aftrekking"), 4320, 2040, 5295, 855);
     Command2->setToolTip(QStringLiteral("L E E R "));
-    Command3 = captionButton(this, "Command3", QStringLiteral("Is een aftrekking moeilijk of gemakkelijk ?"), 4320,
-                             3360, 5295, 855);
+    Command3 = captionButton(this, "Command3", QStringLiteral("Is een aftrekking moeilijk of gemakkelijk ?"),
+        4320, 3360, 5295, 855);
     Command3->setToolTip(QStringLiteral("O E F E N "));
-    cmdkies = captionButton(this, "cmdkies", QStringLiteral("Ik leer cijferen als aftrekking"), 4320, 4800, 5295,
-                            855);
+    cmdkies = captionButton(
+        this, "cmdkies", QStringLiteral("Ik leer cijferen als aftrekking"), 4320, 4800, 5295, 855);
     cmdeinde = pictureButton(this, "cmdeinde", "stop", QColor(128, 0, 0), 5520, 6720, 1815, 735);
     cmdeinde->setToolTip(QStringLiteral("S T O P "));
 
-    const Look score{designFont(10, true), blue, lavender};
+    const Look score {designFont(10, true), blue, lavender};
     Label1 = dress(caption(place(new Label(this), "Label1", 3720, 6000, 6495, 375), totalCaption), score);
-    lblgemaakt = dress(caption(place(new Label(this), "lblgemaakt", 8520, 6000, 1695, 375), QString(),
-                               Qt::AlignCenter),
-                       score);
+    lblgemaakt = dress(
+        caption(place(new Label(this), "lblgemaakt", 8520, 6000, 1695, 375), QString(), Qt::AlignCenter),
+        score);
     Image2 = smallLogo(this, 240, 6840);
-    stack({Shape1, Label1, lblgemaakt});
+    stack({Shape1, Command1, Command2, Command3, cmdkies, cmdeinde, Label1, lblgemaakt});
 
-    const struct {
+    const struct
+    {
         PictureButton *button;
         const char *target;
     } routes[] = {{Command1, "frmtestmin"}, {Command2, "frmtest2min"}, {Command3, "frmtest3min"},
-                  {cmdkies, "frmbasis"}};
+        {cmdkies, "frmbasis"}};
     for (const auto &r : routes) {
         // A screen that is not part of this build leaves its button inert.
         r.button->setEnabled(rt.has(QLatin1String(r.target)));
@@ -216,16 +219,14 @@ frmkiesbasis::frmkiesbasis(Runtime &rt)
 
 void frmkiesbasis::openAndHide(const char *target)
 {
-    if (open(QLatin1String(target)))
-        hide();
+    if (open(QLatin1String(target))) hide();
 }
 
 void frmkiesbasis::cmdeinde_Click()
 {
     open(QStringLiteral("frminfo"));
     hide();
-    if (Screen *main = runtime().mainWindow())
-        main->setEnabled(true);
+    if (Screen *main = runtime().mainWindow()) main->setEnabled(true);
 }
 
 void frmkiesbasis::load()
@@ -245,24 +246,27 @@ void frmkiesbasis::closeRequested()
 
 // ---------------------------------------------------------------- frmbasis
 
-frmbasis::frmbasis(Runtime &rt) : Screen(rt, "frmbasis", 10260, 7260), pictures(this, 120, 360, 3240, 4860)
+frmbasis::frmbasis(Runtime &rt)
+    : Screen(rt, "frmbasis", 10260, 7260)
+    , pictures(this, 120, 360, 3240, 4860)
 {
     setWindowTitle(QStringLiteral("CIJFEREN AFTREKKEN"));
     setBackColor(this, white);
     Shape1 = place(new Shape(this), "Shape1", 3600, 120, 6495, 5175);
     setBackColor(Shape1, brownRed);
 
-    const struct {
+    const struct
+    {
         PictureButton **member;
         const char *name;
         const char *text;
         int top;
         const char *target;
     } buttons[] = {{&Command2, "Command2", "Zonder ontlenen", 480, "Kolomaf1000zb"},
-                   {&Command3, "Command3", "Met ontlenen bij tientallen ", 1380, "CIFERMBE"},
-                   {&Command4, "Command4", "Met ontlenen bij honderdtallen ", 2280, "CIFERMBT"},
-                   {&cmdkwartier, "cmdkwartier", "Met ontlenen bij duizendtal", 3180, "CIFERMBH"},
-                   {&Command5, "Command5", "Schijf en cijfer ", 4080, "frmcijferschrijf"}};
+        {&Command3, "Command3", "Met ontlenen bij tientallen ", 1380, "CIFERMBE"},
+        {&Command4, "Command4", "Met ontlenen bij honderdtallen ", 2280, "CIFERMBT"},
+        {&cmdkwartier, "cmdkwartier", "Met ontlenen bij duizendtal", 3180, "CIFERMBH"},
+        {&Command5, "Command5", "Schijf en cijfer ", 4080, "frmcijferschrijf"}};
     for (const auto &b : buttons) {
         *b.member = captionButton(this, b.name, QString::fromUtf8(b.text), 4320, b.top, 5295, 495);
         (*b.member)->setEnabled(rt.has(QLatin1String(b.target)));
@@ -272,20 +276,19 @@ frmbasis::frmbasis(Runtime &rt) : Screen(rt, "frmbasis", 10260, 7260), pictures(
     cmdeinde->setToolTip(QStringLiteral("terug "));
     connect(cmdeinde, &QAbstractButton::clicked, this, [this] { openAndHide("frmkiesbasis"); });
 
-    const Look score{designFont(10, true), blue, lavender};
+    const Look score {designFont(10, true), blue, lavender};
     Label1 = dress(caption(place(new Label(this), "Label1", 3600, 5280, 4815, 375), totalCaption), score);
-    lblgemaakt = dress(caption(place(new Label(this), "lblgemaakt", 8400, 5280, 1695, 375), QString(),
-                               Qt::AlignCenter),
-                       score);
+    lblgemaakt = dress(
+        caption(place(new Label(this), "lblgemaakt", 8400, 5280, 1695, 375), QString(), Qt::AlignCenter),
+        score);
     Image2 = smallLogo(this, 240, 6600);
-    stack({Shape1, Label1, lblgemaakt});
+    stack({Shape1, Command2, Command3, Command4, cmdkwartier, Command5, cmdeinde, Label1, lblgemaakt});
     Command2->setFocus();
 }
 
 void frmbasis::openAndHide(const char *target)
 {
-    if (open(QLatin1String(target)))
-        hide();
+    if (open(QLatin1String(target))) hide();
 }
 
 void frmbasis::load()
@@ -307,34 +310,37 @@ void frmbasis::closeRequested()
 
 // ----------------------------------------------------------------- frminfo
 
-frminfo::frminfo(Runtime &rt) : Screen(rt, "frminfo", 10185, 5925)
+frminfo::frminfo(Runtime &rt)
+    : Screen(rt, "frminfo", 10185, 5925)
 {
     setWindowTitle(QStringLiteral(" "));
     setBackColor(this, QColor(111, 111, 111));
 
     Frame1 = place(new Panel(this), "Frame1", 1560, 360, 7080, 4050);
     setBackColor(Frame1, paleYellow);
-    const Look bold12{designFont(12, true), Qt::black, paleYellow, false};
+    const Look bold12 {designFont(12, true), Qt::black, paleYellow, false};
     lblmemo = dress(caption(place(new Label(Frame1), "lblmemo", 2280, 240, 4560, 375),
-                            QStringLiteral("Voor jou gemaakt door ")),
-                    bold12);
-    lblinstituut = dress(caption(place(new Label(Frame1), "lblinstituut", 2280, 600, 4560, 615),
-                                 QStringLiteral("TELLEGOED ")),
-                         {designFont(24, true), navy, paleYellow, false});
+                        QStringLiteral("Voor jou gemaakt door ")),
+        bold12);
+    lblinstituut = dress(
+        caption(place(new Label(Frame1), "lblinstituut", 2280, 600, 4560, 615), QStringLiteral("TELLEGOED ")),
+        {designFont(24, true), navy, paleYellow, false});
     lblmening = dress(caption(place(new Label(Frame1), "lblmening", 2280, 1260, 4560, 375),
-                              QStringLiteral("software om te trainen")),
-                      bold12);
-    const struct {
+                          QStringLiteral("software om te trainen")),
+        bold12);
+    const struct
+    {
         const char *name;
         const char *text;
     } creditLines[] = {{"lblauteur", "Bedacht en getekend door meester Kolom"},
-                       {"lblgeboren", "geboren tussen de schriften en de krijtjes"},
-                       {"lbldiploma", "diploma onderwijzer lager onderwijs"},
-                       {"lblloopbaan", "jarenlang juf en meester in het basisonderwijs"}};
+        {"lblgeboren", "geboren tussen de schriften en de krijtjes"},
+        {"lbldiploma", "diploma onderwijzer lager onderwijs"},
+        {"lblloopbaan", "jarenlang juf en meester in het basisonderwijs"}};
     for (int i = 0; i < 4; ++i)
-        credits[i] = dress(caption(place(new Label(Frame1), creditLines[i].name, 2280, 1800 + 360 * i, 4680, 330),
-                                   QString::fromUtf8(creditLines[i].text)),
-                           {designFont(10), Qt::black, paleYellow, false});
+        credits[i]
+            = dress(caption(place(new Label(Frame1), creditLines[i].name, 2280, 1800 + 360 * i, 4680, 330),
+                        QString::fromUtf8(creditLines[i].text)),
+                {designFont(10), Qt::black, paleYellow, false});
     imgportret = place(new Picture(Frame1, picture("portret")), "imgportret", 240, 360, 1800, 2400);
     imgportret->setToolTip(QStringLiteral("meester Kolom"));
     Imgzon = place(new Picture(Frame1, picture("zon_deco")), "Imgzon", 5880, 3000, 960, 960);
@@ -344,15 +350,15 @@ frminfo::frminfo(Runtime &rt) : Screen(rt, "frminfo", 10185, 5925)
     Image4 = place(new Picture(this, picture("lieveheersbeestje")), "Image4", 120, 4080, 480, 420);
     Image4->setToolTip(QStringLiteral("Tot de volgende keer!"));
 
-    lblgeld = dress(caption(place(new Label(this), "lblgeld", 1560, 4440, 7080, 735), QString(), Qt::AlignCenter),
-                    {designFont(11, true), white, navy});
+    lblgeld
+        = dress(caption(place(new Label(this), "lblgeld", 1560, 4440, 7080, 735), QString(), Qt::AlignCenter),
+            {designFont(11, true), white, navy});
 
-    StatusBar1 = place(new StatusBar(this, {{StatusBar::Style::Text, 3528, {}},
-                                            {StatusBar::Style::Text, 6174, {}},
-                                            {StatusBar::Style::Date, 2117, {}},
-                                            {StatusBar::Style::Time, 1764, {}},
-                                            {StatusBar::Style::Text, 5292, QStringLiteral("Gratis software")}}),
-                       "StatusBar1", 0, 5550, 10185, 375);
+    StatusBar1 = place(new StatusBar(this,
+                           {{StatusBar::Style::Text, 3528, {}}, {StatusBar::Style::Text, 6174, {}},
+                               {StatusBar::Style::Date, 2117, {}}, {StatusBar::Style::Time, 1764, {}},
+                               {StatusBar::Style::Text, 5292, QStringLiteral("Gratis software")}}),
+        "StatusBar1", 0, 5550, 10185, 375);
     ProgressBar1 = place(new QProgressBar(this), "ProgressBar1", 3240, 5280, 2775, 255);
     ProgressBar1->setTextVisible(false);
     Timer1 = new Timer(this, "Timer1", 75, false);

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "shell/controls.h"
+#include "shell/runtime.h"
+#include "shell/statusbar.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <array>
-
-#include "shell/controls.h"
-#include "shell/runtime.h"
-#include "shell/statusbar.h"
 
 namespace kolomaf {
 
@@ -17,19 +17,21 @@ void registerShellScreens(Runtime &rt);
 
 // The six decorative pictures of the two choice screens: a click on the one
 // showing hides it and shows the next of the cycle.
-class PictureCycle {
+class PictureCycle
+{
 public:
-    static constexpr std::array<const char *, 6> names = {"imgchinees", "imgkleur", "imgkleur2",
-                                                          "imgkleur3",  "imgmeisje", "imgwit"};
+    static constexpr std::array<const char *, 6> names
+        = {"imgchinees", "imgkleur", "imgkleur2", "imgkleur3", "imgmeisje", "imgwit"};
     PictureCycle(QWidget *screen, int left, int top, int width, int height);
     Picture *at(int i) const { return m_pictures[i]; }
 
 private:
     void advance(int from);
-    std::array<Picture *, 6> m_pictures{};
+    std::array<Picture *, 6> m_pictures {};
 };
 
-class MDIForm2 : public Screen {
+class MDIForm2 : public Screen
+{
     Q_OBJECT
 public:
     explicit MDIForm2(Runtime &rt);
@@ -42,7 +44,8 @@ protected:
     void closeRequested() override;
 };
 
-class frmmecenaat1 : public Screen {
+class frmmecenaat1 : public Screen
+{
     Q_OBJECT
 public:
     explicit frmmecenaat1(Runtime &rt);
@@ -50,7 +53,7 @@ public:
     Shape *Shape3;
     Label *Label11;
     PictureButton *cmdkombinnen;
-    std::array<Picture *, 4> Image1{};
+    std::array<Picture *, 4> Image1 {};
     Label *lblpartner2;
     Label *Label4;
     Label *Label5;
@@ -61,7 +64,8 @@ protected:
     void closeRequested() override;
 };
 
-class frmkiesbasis : public Screen {
+class frmkiesbasis : public Screen
+{
     Q_OBJECT
 public:
     explicit frmkiesbasis(Runtime &rt);
@@ -86,7 +90,8 @@ private:
     void cmdeinde_Click();
 };
 
-class frmbasis : public Screen {
+class frmbasis : public Screen
+{
     Q_OBJECT
     Q_PROPERTY(qint16 z MEMBER z)
 public:
@@ -113,7 +118,8 @@ private:
     void openAndHide(const char *target);
 };
 
-class frminfo : public Screen {
+class frminfo : public Screen
+{
     Q_OBJECT
     Q_PROPERTY(qint32 teller MEMBER teller)
 public:
@@ -123,7 +129,7 @@ public:
     Label *lblmemo;
     Label *lblinstituut;
     Label *lblmening;
-    std::array<Label *, 4> credits{};
+    std::array<Label *, 4> credits {};
     Picture *imgportret;
     Picture *Imgzon;
     Picture *Image3;

@@ -1,16 +1,17 @@
 #include "shell/statusbar.h"
 
+#include "shell/twips.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QTime>
 #include <QTimer>
 
-#include "shell/twips.h"
-
 namespace kolomaf {
 
 StatusBar::StatusBar(QWidget *parent, const QVector<PanelSpec> &panels)
-    : QWidget(parent), m_clock(new QTimer(this))
+    : QWidget(parent)
+    , m_clock(new QTimer(this))
 {
     setAutoFillBackground(true);
     int left = 0;

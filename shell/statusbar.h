@@ -10,11 +10,13 @@ namespace kolomaf {
 
 // A status bar of fixed-width panels laid out left to right; panels that do
 // not fit are cut off at the bar's right edge, as designed.
-class StatusBar : public QWidget {
+class StatusBar : public QWidget
+{
     Q_OBJECT
 public:
     enum class Style { Text, Date, Time };
-    struct PanelSpec {
+    struct PanelSpec
+    {
         Style style;
         int widthTwips;
         QString text;
@@ -40,7 +42,8 @@ protected:
 private:
     void refreshClock();
 
-    struct Panel {
+    struct Panel
+    {
         PanelSpec spec;
         QString tag;
         QLabel *label;

@@ -1,25 +1,25 @@
 #pragma once
 
+#include "app/program.h"
+#include "shell/runtime.h"
+
 #include <QAbstractButton>
 #include <QTest>
 #include <QWidget>
 #include <memory>
 
-#include "app/program.h"
-#include "shell/runtime.h"
-
 namespace kolomaf::test {
 
 // A fresh program per test: its own runtime and screens, and an exit that
 // is recorded instead of leaving the test.
-struct Program {
+struct Program
+{
     explicit Program(bool startMain = true)
     {
         Runtime::prepareApplication();
         registerAllScreens(rt);
         rt.setExitFunction([this](int status) { exitStatus = status; });
-        if (startMain)
-            rt.start(QStringLiteral("MDIForm2"));
+        if (startMain) rt.start(QStringLiteral("MDIForm2"));
     }
     template <class T = Screen> T *screen(const char *name) { return rt.screen<T>(QLatin1String(name)); }
 
@@ -30,8 +30,7 @@ struct Program {
 template <class T = QWidget> T *control(QObject *screen, const QString &name)
 {
     T *w = screen->findChild<T *>(name);
-    if (!w)
-        qWarning("no control %s on %s", qPrintable(name), qPrintable(screen->objectName()));
+    if (!w) qWarning("no control %s on %s", qPrintable(name), qPrintable(screen->objectName()));
     return w;
 }
 
@@ -40,8 +39,16 @@ template <class T = QWidget> T *control(QObject *screen, const char *name)
     return control<T>(screen, QLatin1String(name));
 }
 
+// Clicks the middle of a control after checking that the pupil could hit
+// it there: nothing else is stacked in front of it.
 inline void click(QWidget *w)
 {
+    QWidget *top = w->window();
+    const QPoint middle = w->mapTo(top, w->rect().center());
+    QWidget *hit = top->childAt(middle);
+    QVERIFY2(hit == w || w->isAncestorOf(hit),
+        qPrintable(
+            QStringLiteral("%1 is covered by %2").arg(w->objectName(), hit ? hit->objectName() : QString())));
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
 }
 

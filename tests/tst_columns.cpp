@@ -1,10 +1,10 @@
-#include <QSignalSpy>
-#include <QTest>
-
 #include "columns/columnscreen.h"
 #include "helpers.h"
 #include "shell/shellscreens.h"
 #include "shell/twips.h"
+
+#include <QSignalSpy>
+#include <QTest>
 
 using namespace kolomaf;
 using kolomaf::test::click;
@@ -12,7 +12,8 @@ using kolomaf::test::control;
 using kolomaf::test::pixelColour;
 using kolomaf::test::shown;
 
-class TestColumns : public QObject {
+class TestColumns : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<test::Program> p;
@@ -24,8 +25,8 @@ class TestColumns : public QObject {
         click(p->screen<frmmecenaat1>("frmmecenaat1")->cmdkombinnen);
         click(p->screen<frmkiesbasis>("frmkiesbasis")->cmdkies);
         const char *button = name == QLatin1String("Kolomaf1000zb") ? "Command2"
-                             : name == QLatin1String("CIFERMBE")    ? "Command3"
-                             : name == QLatin1String("CIFERMBT")    ? "Command4"
+            : name == QLatin1String("CIFERMBE")                     ? "Command3"
+            : name == QLatin1String("CIFERMBT")                     ? "Command4"
                                                                     : "cmdkwartier";
         click(control<QAbstractButton>(menu(), button));
         return p->rt.screen<ColumnScreen>(name);
@@ -57,7 +58,8 @@ private Q_SLOTS:
             QCOMPARE(pixelColour(cell, cell->rect().center()), QColor(255, 255, 0));
         }
         // Only CIFERMBE and CIFERMBH show the thousands cell before an exercise.
-        QCOMPARE(shown(s->txtduizendtallen), name == QLatin1String("CIFERMBE") || name == QLatin1String("CIFERMBH"));
+        QCOMPARE(shown(s->txtduizendtallen),
+            name == QLatin1String("CIFERMBE") || name == QLatin1String("CIFERMBH"));
 
         for (int d = 0; d < 6; ++d) {
             QVERIFY(shown(s->lblgetal[d]));
@@ -93,7 +95,8 @@ private Q_SLOTS:
         for (Picture *b : {s->imgbrugeen, s->imgbrugtien, s->imgbrughonderd})
             QVERIFY(!shown(b));
         if (c.borrowing) {
-            QVERIFY(!shown(s->lblbrug) && !shown(s->imgbrugstop) && !shown(s->cmdaklas) && !shown(s->shpaklas));
+            QVERIFY(
+                !shown(s->lblbrug) && !shown(s->imgbrugstop) && !shown(s->cmdaklas) && !shown(s->shpaklas));
             QCOMPARE(s->lblbrug->text(), QString::fromUtf8(c.hint));
             QCOMPARE(s->cmdaklas->text(), QStringLiteral("A klas"));
         }
@@ -107,18 +110,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QRect>("twips");
-        QTest::newRow("plain units cell") << "Kolomaf1000zb" << "txteenheden" << QRect(8160, 4440, 735, 735);
-        QTest::newRow("borrowing units cell") << "CIFERMBE" << "txteenheden" << QRect(8520, 4440, 735, 735);
-        QTest::newRow("plain hundreds digit") << "Kolomaf1000zb" << "lblgetal(4)" << QRect(6240, 2520, 735, 735);
-        QTest::newRow("thousands digit") << "CIFERMBH" << "lblgetal(11)" << QRect(5640, 2520, 735, 735);
-        QTest::newRow("plain header") << "Kolomaf1000zb" << "lblreeksT" << QRect(7200, 240, 735, 615);
-        QTest::newRow("plain START") << "Kolomaf1000zb" << "cmdnieuw" << QRect(1800, 4920, 1215, 855);
-        QTest::newRow("borrowing START") << "CIFERMBT" << "cmdnieuw" << QRect(1920, 5040, 1215, 855);
-        QTest::newRow("CIFERMBT stop") << "CIFERMBT" << "cmdstop" << QRect(840, 5040, 1215, 855);
-        QTest::newRow("last score box") << "CIFERMBH" << "Txtoef1(4)" << QRect(8520, 7200, 1575, 360);
-        QTest::newRow("plain instruction") << "Kolomaf1000zb" << "lblhelp" << QRect(3600, 5520, 6135, 495);
-        QTest::newRow("borrowing eyes") << "CIFERMBE" << "imgoog1" << QRect(120, 120, 3525, 2880);
-        QTest::newRow("A klas") << "CIFERMBE" << "cmdaklas" << QRect(360, 6360, 1215, 855);
+        QTest::newRow("plain units cell") << "Kolomaf1000zb"
+                                          << "txteenheden" << QRect(8160, 4440, 735, 735);
+        QTest::newRow("borrowing units cell") << "CIFERMBE"
+                                              << "txteenheden" << QRect(8520, 4440, 735, 735);
+        QTest::newRow("plain hundreds digit") << "Kolomaf1000zb"
+                                              << "lblgetal(4)" << QRect(6240, 2520, 735, 735);
+        QTest::newRow("thousands digit") << "CIFERMBH"
+                                         << "lblgetal(11)" << QRect(5640, 2520, 735, 735);
+        QTest::newRow("plain header") << "Kolomaf1000zb"
+                                      << "lblreeksT" << QRect(7200, 240, 735, 615);
+        QTest::newRow("plain START") << "Kolomaf1000zb"
+                                     << "cmdnieuw" << QRect(1800, 4920, 1215, 855);
+        QTest::newRow("borrowing START") << "CIFERMBT"
+                                         << "cmdnieuw" << QRect(1920, 5040, 1215, 855);
+        QTest::newRow("CIFERMBT stop") << "CIFERMBT"
+                                       << "cmdstop" << QRect(840, 5040, 1215, 855);
+        QTest::newRow("last score box") << "CIFERMBH"
+                                        << "Txtoef1(4)" << QRect(8520, 7200, 1575, 360);
+        QTest::newRow("plain instruction") << "Kolomaf1000zb"
+                                           << "lblhelp" << QRect(3600, 5520, 6135, 495);
+        QTest::newRow("borrowing eyes") << "CIFERMBE"
+                                        << "imgoog1" << QRect(120, 120, 3525, 2880);
+        QTest::newRow("A klas") << "CIFERMBE"
+                                << "cmdaklas" << QRect(360, 6360, 1215, 855);
     }
     void designedPlaces()
     {
@@ -245,8 +260,8 @@ private Q_SLOTS:
     void variablesAreSixteenBitProperties()
     {
         ColumnScreen *s = p->rt.screen<ColumnScreen>(QStringLiteral("CIFERMBH"));
-        for (const char *v : {"z", "indx", "x", "mult1", "mult7", "mult62", "mult82", "i", "rest", "startgetal",
-                              "multrest", "verdertien"}) {
+        for (const char *v : {"z", "indx", "x", "mult1", "mult7", "mult62", "mult82", "i", "rest",
+                 "startgetal", "multrest", "verdertien"}) {
             const QVariant value = s->property(v);
             QVERIFY2(value.isValid(), v);
             QCOMPARE(value.metaType(), QMetaType::fromType<qint16>());

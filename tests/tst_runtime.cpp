@@ -1,22 +1,24 @@
+#include "helpers.h"
+#include "shell/controls.h"
+#include "shell/numbers.h"
+#include "shell/twips.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <limits>
 
-#include "helpers.h"
-#include "shell/controls.h"
-#include "shell/numbers.h"
-#include "shell/twips.h"
-
 using namespace kolomaf;
 
 namespace {
 
 // A screen that counts its handlers.
-class Probe : public Screen {
+class Probe : public Screen
+{
 public:
-    Probe(Runtime &rt, const char *name) : Screen(rt, name, 3000, 2000)
+    Probe(Runtime &rt, const char *name)
+        : Screen(rt, name, 3000, 2000)
     {
         box = new TextBox(this);
         box->setObjectName(QStringLiteral("box"));
@@ -40,7 +42,8 @@ protected:
 
 } // namespace
 
-class TestRuntime : public QObject {
+class TestRuntime : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<Runtime> rt;
@@ -77,11 +80,12 @@ private Q_SLOTS:
         QTest::newRow("two signs") << "--1" << false << qint64(0);
         QTest::newRow("decimal comma") << "1,5" << false << qint64(0);
         QTest::newRow("accented letter") << QString::fromUtf8("é") << false << qint64(0);
-        QTest::newRow("huge saturates") << QString(5000, QLatin1Char('9')) << true
-                                        << std::numeric_limits<qint64>::max();
-        QTest::newRow("huge negative saturates") << QStringLiteral("-") + QString(40, QLatin1Char('9')) << true
-                                                 << std::numeric_limits<qint64>::min();
-        QTest::newRow("64-bit minimum") << "-9223372036854775808" << true << std::numeric_limits<qint64>::min();
+        QTest::newRow("huge saturates")
+            << QString(5000, QLatin1Char('9')) << true << std::numeric_limits<qint64>::max();
+        QTest::newRow("huge negative saturates") << QStringLiteral("-") + QString(40, QLatin1Char('9'))
+                                                 << true << std::numeric_limits<qint64>::min();
+        QTest::newRow("64-bit minimum")
+            << "-9223372036854775808" << true << std::numeric_limits<qint64>::min();
     }
     void readsAsNumber()
     {
@@ -89,8 +93,7 @@ private Q_SLOTS:
         QFETCH(bool, isNumber);
         QFETCH(qint64, value);
         QCOMPARE(kolomaf::readsAsNumber(text), isNumber);
-        if (isNumber)
-            QCOMPARE(*readNumber(text), value);
+        if (isNumber) QCOMPARE(*readNumber(text), value);
     }
 
     void sixteenBitRange()

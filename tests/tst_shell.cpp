@@ -1,18 +1,19 @@
+#include "columns/columnscreen.h"
+#include "helpers.h"
+#include "shell/shellscreens.h"
+
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
-
-#include "columns/columnscreen.h"
-#include "helpers.h"
-#include "shell/shellscreens.h"
 
 using namespace kolomaf;
 using kolomaf::test::click;
 using kolomaf::test::control;
 using kolomaf::test::shown;
 
-class TestShell : public QObject {
+class TestShell : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<test::Program> p;
@@ -109,10 +110,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("target");
-        QTest::newRow("without borrowing") << "Command2" << "Kolomaf1000zb";
-        QTest::newRow("borrow a ten") << "Command3" << "CIFERMBE";
-        QTest::newRow("borrow a hundred") << "Command4" << "CIFERMBT";
-        QTest::newRow("borrow a thousand") << "cmdkwartier" << "CIFERMBH";
+        QTest::newRow("without borrowing") << "Command2"
+                                           << "Kolomaf1000zb";
+        QTest::newRow("borrow a ten") << "Command3"
+                                      << "CIFERMBE";
+        QTest::newRow("borrow a hundred") << "Command4"
+                                          << "CIFERMBT";
+        QTest::newRow("borrow a thousand") << "cmdkwartier"
+                                           << "CIFERMBH";
     }
     void menuOpensEachColumnScreen()
     {
@@ -138,15 +143,15 @@ private Q_SLOTS:
         auto visible = [s] {
             QStringList names;
             for (const char *n : PictureCycle::names)
-                if (shown(control(s, n)))
-                    names << QLatin1String(n);
+                if (shown(control(s, n))) names << QLatin1String(n);
             return names;
         };
-        QCOMPARE(visible(), QStringList{QStringLiteral("imgmeisje")});
-        const QStringList expected{"imgwit", "imgchinees", "imgkleur", "imgkleur2", "imgkleur3", "imgmeisje"};
+        QCOMPARE(visible(), QStringList {QStringLiteral("imgmeisje")});
+        const QStringList expected {
+            "imgwit", "imgchinees", "imgkleur", "imgkleur2", "imgkleur3", "imgmeisje"};
         for (const QString &next : expected) {
             click(control(s, visible().first()));
-            QCOMPARE(visible(), QStringList{next});
+            QCOMPARE(visible(), QStringList {next});
         }
     }
 
@@ -260,7 +265,8 @@ private Q_SLOTS:
         auto *info = p->screen<frminfo>("frminfo");
         QSignalSpy ticks(info->Timer1, &Timer::tick);
         int lastValue = 0;
-        connect(info->Timer1, &Timer::tick, this, [&] { lastValue = qMax(lastValue, info->ProgressBar1->value()); });
+        connect(info->Timer1, &Timer::tick, this,
+            [&] { lastValue = qMax(lastValue, info->ProgressBar1->value()); });
         QTRY_COMPARE_WITH_TIMEOUT(p->exitStatus, 0, 20000);
         QCOMPARE(ticks.count(), 151);
         QCOMPARE(lastValue, 150);
@@ -289,11 +295,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("inFront");
-        QTest::newRow("welcome starts") << "frmmecenaat1" << "frmkiesbasis";
-        QTest::newRow("first choice stops") << "frmkiesbasis" << "frminfo";
-        QTest::newRow("menu goes back") << "frmbasis" << "frmkiesbasis";
-        QTest::newRow("column screen goes to the menu") << "CIFERMBT" << "frmbasis";
-        QTest::newRow("closing screen counts on") << "frminfo" << "frminfo";
+        QTest::newRow("welcome starts") << "frmmecenaat1"
+                                        << "frmkiesbasis";
+        QTest::newRow("first choice stops") << "frmkiesbasis"
+                                            << "frminfo";
+        QTest::newRow("menu goes back") << "frmbasis"
+                                        << "frmkiesbasis";
+        QTest::newRow("column screen goes to the menu") << "CIFERMBT"
+                                                        << "frmbasis";
+        QTest::newRow("closing screen counts on") << "frminfo"
+                                                  << "frminfo";
     }
     void closeControls()
     {
@@ -302,14 +313,12 @@ private Q_SLOTS:
         QFETCH(QString, inFront);
         Screen *s = p->rt.screen(screen);
         s->show();
-        if (screen != QLatin1String("frmmecenaat1"))
-            p->rt.screen(QStringLiteral("frmmecenaat1"))->hide();
+        if (screen != QLatin1String("frmmecenaat1")) p->rt.screen(QStringLiteral("frmmecenaat1"))->hide();
         QVERIFY(!s->close());
         Screen *front = p->rt.screen(inFront);
         QVERIFY(shown(front));
         QCOMPARE(p->rt.activeScreen(), front);
-        if (front != s)
-            QVERIFY(!shown(s));
+        if (front != s) QVERIFY(!shown(s));
         QCOMPARE(p->exitStatus, -1);
     }
 
@@ -337,8 +346,8 @@ private Q_SLOTS:
     void everyPictureExists()
     {
         // Open every screen so each picture it names is checked.
-        for (const char *name : {"frmmecenaat1", "frmkiesbasis", "frmbasis", "frminfo", "Kolomaf1000zb", "CIFERMBE",
-                                 "CIFERMBT", "CIFERMBH"})
+        for (const char *name : {"frmmecenaat1", "frmkiesbasis", "frmbasis", "frminfo", "Kolomaf1000zb",
+                 "CIFERMBE", "CIFERMBT", "CIFERMBH"})
             p->screen(name);
         int pictures = 0;
         for (Screen *s : p->rt.loadedScreens()) {

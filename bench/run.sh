@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Start time and peak memory of kolomaf next to a minimal Qt Widgets program,
+# under Xvfb. Usage: bench/run.sh [RUNS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-10}
+KOLOMAF_EXTRA_PACKAGES="xvfb xauth libx11-dev pkg-config" tools/setup.sh -DCMAKE_BUILD_TYPE=Release
+
+work=build/bench
+mkdir -p "$work"
+cc -O2 -o "$work/waitmap" bench/waitmap.c -lX11
+g++ -O2 -std=c++20 -fPIC -o "$work/minimal" bench/minimal.cpp $(pkg-config --cflags --libs Qt6Widgets)
+
+display=:$((80 + RANDOM % 9))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+sleep 1
+export DISPLAY=$display
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
+
+# The welcome screen is 744 x 448 pixels; the minimal window 300 x 100.
+for _ in $(seq "$runs"); do
+  "$work/waitmap" 300 100 "$work/minimal" >>"$work/minimal.ms"
+  "$work/waitmap" 744 448 build/kolomaf >>"$work/kolomaf.ms"
+done
+min_ms=$(median <"$work/minimal.ms"); kol_ms=$(median <"$work/kolomaf.ms")
+rm -f "$work"/*.ms
+min_kib=$("$work/minimal" --memory | awk '/peak_kib/ {print $2}')
+kol_kib=$(build/kolomaf-tour --memory | awk '/peak_kib/ {print $2}')
+
+awk -v a="$min_ms" -v b="$kol_ms" -v c="$min_kib" -v d="$kol_kib" -v n="$runs" 'BEGIN {
+  printf "runs: %d\n", n
+  printf "start until the welcome screen is shown (median): kolomaf %.1f ms, minimal Qt program %.1f ms, ratio %.2f (target 1.5)\n", b, a, b / a
+  printf "peak memory after every screen was opened: kolomaf %.1f MiB, minimal Qt program %.1f MiB, ratio %.2f (target 1.5)\n", d / 1024, c / 1024, d / c
+  exit (b / a <= 1.5 && d / c <= 1.5) ? 0 : 1
+}'

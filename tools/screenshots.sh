@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Renders a screenshot of every screen under Xvfb into docs/screenshots/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+KOLOMAF_EXTRA_PACKAGES="xvfb xauth imagemagick" tools/setup.sh
+out=docs/screenshots
+mkdir -p "$out"
+
+display=:$((90 + RANDOM % 9))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+sleep 1
+
+screens=(frmmecenaat1 frmkiesbasis frmbasis Kolomaf1000zb CIFERMBE CIFERMBT CIFERMBH frminfo)
+for s in "${screens[@]}"; do
+  log=$(mktemp)
+  DISPLAY=$display build/kolomaf-tour "$s" >"$log" 2>/dev/null &
+  tour=$!
+  for _ in $(seq 100); do
+    grep -q '^ready' "$log" && break
+    sleep 0.1
+  done
+  read -r _ x y w h < <(grep '^ready' "$log")
+  DISPLAY=$display import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/$s.png"
+  kill $tour 2>/dev/null || true
+  wait $tour 2>/dev/null || true
+  rm -f "$log"
+  echo "$out/$s.png"
+done
