@@ -1,5 +1,7 @@
 #pragma once
 
+#include "columns/exercise.h"
+
 #include <array>
 
 namespace kolomaf {
@@ -58,7 +60,7 @@ struct ColumnConfig
     const char *caption;
     int clientWidth, clientHeight;
     const ColumnLayout *layout;
-    bool borrowing;
+    Kind kind;
     bool thousandsCellAtDesign;
     bool thousandsDigit; // the first number has a D digit, lblgetal(11)
     bool unitsPlus; // lbleenheid above E
@@ -67,18 +69,30 @@ struct ColumnConfig
     const char *hint; // lblbrug
     int stopLeft; // cmdstop
     bool orangeInFront; // cmdoranje in front of the other lights
-    bool activateFocusesStart;
+    // Instruction line after START, after the units and after the tens.
+    const char *startPrompt;
+    const char *unitsDone;
+    const char *tensDone;
+    // The plus label (T, H or D; -1 for none) a click on the E, T, H, D cell hides.
+    std::array<int, 4> clickHidesPlus;
+    bool paleHeadersOnWrongHundreds;
+
+    constexpr bool borrowing() const { return kind != Kind::NoBorrowing; }
 };
 
 inline constexpr std::array<ColumnConfig, 4> columnConfigs {{
-    {"Kolomaf1000zb", "Cijferend aftrekken zonder ontlenen", 9885, 7365, &plainLayout, false, false, false,
-        false, -1, {-1, -1}, nullptr, 1800, true, true},
-    {"CIFERMBE", "Cijferen met ontlenen van tiental", 10230, 7635, &borrowingLayout, true, true, false, true,
-        0, {E, T}, "E te weinig, leen een T", 360, false, false},
-    {"CIFERMBT", "T te weinig, leen een H", 10230, 7635, &borrowingLayout, true, false, false, false, 1,
-        {T, H}, "T te weinig, leen een H", 840, false, false},
-    {"CIFERMBH", "Cijferen met ontlenen van duizendtal", 10230, 7635, &borrowingLayout, true, true, true,
-        false, 2, {H, D}, "H te weinig, leen een D", 360, false, false},
+    {"Kolomaf1000zb", "Cijferend aftrekken zonder ontlenen", 9885, 7365, &plainLayout, Kind::NoBorrowing,
+        false, false, false, -1, {-1, -1}, nullptr, 1800, true, " eenheden aftrekken",
+        " tientallen aftrekken", " honderdtallen aftrekken", {T, H, H, -1}, false},
+    {"CIFERMBE", "Cijferen met ontlenen van tiental", 10230, 7635, &borrowingLayout, Kind::BorrowTen, true,
+        false, true, 0, {E, T}, "E te weinig, leen een T", 360, false, " klik op T om te lenen",
+        " tientallen aftrekken.", " honderdtallen aftrekken.", {-1, -1, H, D}, false},
+    {"CIFERMBT", "T te weinig, leen een H", 10230, 7635, &borrowingLayout, Kind::BorrowHundred, false, false,
+        false, 1, {T, H}, "T te weinig, leen een H", 840, false, " eenheden aftrekken.",
+        " tientallen aftrekken, klik op H om te lenen.", " honderdtallen aftrekken", {-1, -1, -1, -1}, true},
+    {"CIFERMBH", "Cijferen met ontlenen van duizendtal", 10230, 7635, &borrowingLayout, Kind::BorrowThousand,
+        true, true, false, 2, {H, D}, "H te weinig, leen een D", 360, false, " eenheden aftrekken",
+        " tientallen aftrekken", " honderdtallen aftrekken, klik D om te lenen", {T, -1, -1, -1}, false},
 }};
 
 } // namespace kolomaf

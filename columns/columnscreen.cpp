@@ -1,11 +1,14 @@
 #include "columns/columnscreen.h"
 
 #include "assets/assets.h"
+#include "columns/design.h"
 #include "shell/build.h"
 #include "shell/numbers.h"
 #include "shell/shellscreens.h"
 
 namespace kolomaf {
+
+using namespace design;
 
 namespace {
 
@@ -18,18 +21,6 @@ QColor rgb(Rgb c)
     return QColor(c.r, c.g, c.b);
 }
 
-const QColor teal(0, 128, 128);
-const QColor white(255, 255, 255);
-const QColor yellow(255, 255, 0);
-const QColor headerBlue(0, 0, 192);
-const QColor paleGreen(192, 255, 192);
-const QColor brightGreen(0, 255, 0);
-const QColor lightGreen(128, 255, 128);
-const QColor navy(0, 0, 128);
-const QColor columnLine(220, 0, 0);
-
-const char *const startCaption = "start nieuwe oefening ";
-
 } // namespace
 
 ColumnScreen::ColumnScreen(Runtime &rt, const ColumnConfig &config)
@@ -39,11 +30,13 @@ ColumnScreen::ColumnScreen(Runtime &rt, const ColumnConfig &config)
     setWindowTitle(QString::fromUtf8(config.caption));
     setBackColor(this, QColor(255, 255, 192));
     buildGrid();
-    if (config.borrowing) buildBorrowingAids();
+    if (config.borrowing())
+        buildBorrowingAids();
     buildMessages();
     buildButtons();
     buildEyes();
     setStackingOrder();
+    connectHandlers();
     cmdnieuw->setFocus();
 }
 
@@ -66,7 +59,8 @@ void ColumnScreen::buildGrid()
         digitLabel(2 * c, col[c], firstRow);
         digitLabel(2 * c + 1, col[c], secondRow);
     }
-    if (m_config.thousandsDigit) digitLabel(11, col[D], firstRow)->hide();
+    if (m_config.thousandsDigit)
+        digitLabel(11, col[D], firstRow)->hide();
     // Expected answers and column results: never shown, read back as text.
     for (int c : {E, T, H, D})
         digitLabel(6 + c, col[c], plusTop)->hide();
@@ -129,7 +123,8 @@ void ColumnScreen::buildGrid()
     lbltientalplus = plusLabel("lbltientalplus", T);
     lblhonderdtalplus = plusLabel("lblhonderdtalplus", H);
     lblduizendtalplus = plusLabel("lblduizendtalplus", D);
-    if (m_config.unitsPlus) lbleenheid = plusLabel("lbleenheid", E);
+    if (m_config.unitsPlus)
+        lbleenheid = plusLabel("lbleenheid", E);
 
     const char *bridgeNames[] = {"imgbrugeen", "imgbrugtien", "imgbrughonderd"};
     const char *bridgePictures[] = {"brug_e", "brug_t", "brug_h"};
@@ -280,7 +275,8 @@ void ColumnScreen::showStartPrompt()
 void ColumnScreen::copyTotalIn()
 {
     auto *menu = runtime().screen<frmbasis>(QStringLiteral("frmbasis"));
-    if (!menu) return;
+    if (!menu)
+        return;
     const auto value = readNumber(menu->lblgemaakt->text());
     z = value ? toInt16(*value).value_or(0) : 0;
 }
@@ -288,17 +284,19 @@ void ColumnScreen::copyTotalIn()
 void ColumnScreen::load()
 {
     showStartPrompt();
-    if (m_config.activateFocusesStart) txtduizendtallen->hide();
+    if (!m_config.borrowing())
+        txtduizendtallen->hide();
     copyTotalIn();
     centre();
 }
 
 void ColumnScreen::activate()
 {
-    if (m_config.activateFocusesStart) {
+    if (!m_config.borrowing()) {
         // START is the pupil's way in; when it is not on offer (an exercise
         // left half-way) the focus stays where the pupil left it.
-        if (!cmdnieuw->isHidden()) cmdnieuw->setFocus();
+        if (!cmdnieuw->isHidden())
+            cmdnieuw->setFocus();
         txtduizendtallen->hide();
     }
     showStartPrompt();
@@ -316,7 +314,8 @@ void ColumnScreen::leaveToMenu()
 {
     hide();
     auto *menu = runtime().screen<frmbasis>(QStringLiteral("frmbasis"));
-    if (!menu) return;
+    if (!menu)
+        return;
     menu->show();
     menu->lblgemaakt->setText(numberText(z));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "columns/columnconfig.h"
+#include "columns/exercise.h"
 #include "shell/controls.h"
 #include "shell/runtime.h"
 
@@ -82,10 +83,40 @@ private:
     void buildEyes();
     void setStackingOrder();
 
+    void connectHandlers();
+
     void showStartPrompt();
     void copyTotalIn();
     void closeEye();
     void leaveToMenu();
+
+    // START
+    void cmdnieuw_Click();
+    void newPlainExercise();
+    void newBorrowingExercise();
+    void wisLeenTekens();
+    void showExercise(const Exercise &x);
+    // Typing and clicking the answer cells
+    void plainCellChanged(int column);
+    void borrowingCellChanged(int column);
+    void cellClicked(int column);
+    // Checks and the series
+    void cmdverbeter_Click();
+    void cmdoranje_Click();
+    void cmdstop_Click();
+
+    std::array<TextBox *, 4> cells() const;
+    std::array<Label *, 4> headers() const;
+    Label *plusLabel(int column) const;
+    bool matches(int column) const;
+    void showHeaders(std::initializer_list<Label *> which, const QColor &colour);
+    void replaceUnreadableCells();
+    QString recordLine(const QString &difference) const;
+    QString typedAnswer() const;
+    void seriesRule();
+    void writeScoreBox(const QColor &colour);
+    void wrongColumn(int column);
+    void countRightAnswer();
 
     const ColumnConfig &m_config;
 };

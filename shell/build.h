@@ -33,7 +33,8 @@ template <class W> W *dress(W *w, const Look &look)
 {
     w->setFont(look.font);
     setForeColor(w, look.fore);
-    if (look.opaque) setBackColor(w, look.back);
+    if (look.opaque)
+        setBackColor(w, look.back);
     return w;
 }
 

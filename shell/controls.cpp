@@ -47,15 +47,19 @@ void setForeColor(QWidget *w, const QColor &c)
 
 QColor backColor(const QWidget *w)
 {
-    if (qobject_cast<const QLineEdit *>(w)) return w->palette().color(QPalette::Base);
-    if (qobject_cast<const QAbstractButton *>(w)) return w->palette().color(QPalette::Button);
+    if (qobject_cast<const QLineEdit *>(w))
+        return w->palette().color(QPalette::Base);
+    if (qobject_cast<const QAbstractButton *>(w))
+        return w->palette().color(QPalette::Button);
     return w->palette().color(QPalette::Window);
 }
 
 QColor foreColor(const QWidget *w)
 {
-    if (qobject_cast<const QLineEdit *>(w)) return w->palette().color(QPalette::Text);
-    if (qobject_cast<const QAbstractButton *>(w)) return w->palette().color(QPalette::ButtonText);
+    if (qobject_cast<const QLineEdit *>(w))
+        return w->palette().color(QPalette::Text);
+    if (qobject_cast<const QAbstractButton *>(w))
+        return w->palette().color(QPalette::ButtonText);
     return w->palette().color(QPalette::WindowText);
 }
 
@@ -70,16 +74,19 @@ QFont designFont(qreal points, bool bold, bool italic)
 
 QPixmap renderPicture(const QString &resource, QSize size, qreal dpr)
 {
-    if (size.isEmpty()) return {};
+    if (size.isEmpty())
+        return {};
     const QSize device = size * dpr;
     const QString key = QStringLiteral("%1@%2x%3").arg(resource).arg(device.width()).arg(device.height());
     QPixmap pm;
-    if (QPixmapCache::find(key, &pm)) return pm;
+    if (QPixmapCache::find(key, &pm))
+        return pm;
     // One renderer per picture for the whole run: parsing is the costly part.
     // The application owns them, so they go when it does.
     static QHash<QString, QPointer<QSvgRenderer>> renderers;
     QPointer<QSvgRenderer> &r = renderers[resource];
-    if (!r) r = new QSvgRenderer(resource, QCoreApplication::instance());
+    if (!r)
+        r = new QSvgRenderer(resource, QCoreApplication::instance());
     pm = QPixmap(device);
     pm.fill(Qt::transparent);
     if (r->isValid()) {
@@ -110,7 +117,8 @@ Label::Label(QWidget *parent)
 void Label::mouseReleaseEvent(QMouseEvent *e)
 {
     QLabel::mouseReleaseEvent(e);
-    if (isClick(this, e)) Q_EMIT clicked();
+    if (isClick(this, e))
+        Q_EMIT clicked();
 }
 
 TextBox::TextBox(QWidget *parent)
@@ -127,7 +135,8 @@ void TextBox::focusInEvent(QFocusEvent *e)
 void TextBox::mouseReleaseEvent(QMouseEvent *e)
 {
     QLineEdit::mouseReleaseEvent(e);
-    if (isClick(this, e)) Q_EMIT clicked();
+    if (isClick(this, e))
+        Q_EMIT clicked();
 }
 
 void TextBox::paintEvent(QPaintEvent *e)
@@ -156,7 +165,8 @@ void Picture::paintEvent(QPaintEvent *)
 void Picture::mouseReleaseEvent(QMouseEvent *e)
 {
     QWidget::mouseReleaseEvent(e);
-    if (isClick(this, e)) Q_EMIT clicked();
+    if (isClick(this, e))
+        Q_EMIT clicked();
 }
 
 PictureButton::PictureButton(QWidget *parent, const QString &resource)
@@ -244,7 +254,8 @@ void Shape::setBorder(const QColor &c, int width)
 void Shape::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    if (m_filled) p.fillRect(rect(), palette().color(QPalette::Window));
+    if (m_filled)
+        p.fillRect(rect(), palette().color(QPalette::Window));
     if (m_borderWidth > 0) {
         const qreal half = m_borderWidth / 2.0;
         p.setPen(QPen(m_border, m_borderWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -288,7 +299,8 @@ Timer::Timer(QObject *parent, const char *name, int intervalMs, bool enabled)
     setInterval(intervalMs);
     setTimerType(Qt::PreciseTimer);
     connect(this, &QTimer::timeout, this, &Timer::tick);
-    if (enabled) start();
+    if (enabled)
+        start();
 }
 
 void Timer::setEnabled(bool on)

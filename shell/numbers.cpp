@@ -13,20 +13,26 @@ std::optional<qint64> readNumber(const QString &text)
         negative = t[pos] == u'-';
         ++pos;
     }
-    if (pos == t.size()) return std::nullopt;
+    if (pos == t.size())
+        return std::nullopt;
     // Accumulate as a negative number so that the minimum is reachable.
     constexpr qint64 lowest = std::numeric_limits<qint64>::min();
     qint64 value = 0;
     bool saturated = false;
     for (; pos < t.size(); ++pos) {
         const QChar c = t[pos];
-        if (c < u'0' || c > u'9') return std::nullopt;
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
         const int digit = c.unicode() - u'0';
-        if (!saturated && value < (lowest + digit) / 10) saturated = true;
-        if (!saturated) value = value * 10 - digit;
+        if (!saturated && value < (lowest + digit) / 10)
+            saturated = true;
+        if (!saturated)
+            value = value * 10 - digit;
     }
-    if (saturated) return negative ? lowest : std::numeric_limits<qint64>::max();
-    if (!negative) return value == lowest ? std::numeric_limits<qint64>::max() : -value;
+    if (saturated)
+        return negative ? lowest : std::numeric_limits<qint64>::max();
+    if (!negative)
+        return value == lowest ? std::numeric_limits<qint64>::max() : -value;
     return value;
 }
 

@@ -50,11 +50,13 @@ void Screen::setVisible(bool visible)
 {
     const bool wasHidden = isHidden();
     QWidget::setVisible(visible);
-    if (m_rt.ended()) return;
+    if (m_rt.ended())
+        return;
     if (visible) {
         // Show makes a screen the active window, also when it already showed.
         static const bool stacks = QGuiApplication::platformName() != QLatin1String("offscreen");
-        if (stacks) raise();
+        if (stacks)
+            raise();
         activateWindow();
         m_rt.becameActive(this);
     } else if (!wasHidden) {
@@ -65,14 +67,16 @@ void Screen::setVisible(bool visible)
 Screen *Screen::open(const QString &name)
 {
     Screen *target = m_rt.screen(name);
-    if (target) target->show();
+    if (target)
+        target->show();
     return target;
 }
 
 void Screen::stack(std::initializer_list<QWidget *> bottomToTop)
 {
     for (QWidget *w : bottomToTop)
-        if (w) w->raise();
+        if (w)
+            w->raise();
 }
 
 bool Screen::event(QEvent *e)
@@ -123,7 +127,8 @@ bool Runtime::has(const QString &name) const
 Screen *Runtime::create(const QString &name)
 {
     auto f = m_factories.constFind(name);
-    if (f == m_factories.constEnd()) return nullptr;
+    if (f == m_factories.constEnd())
+        return nullptr;
     Screen *s = (*f)(*this);
     m_screens.insert(name, s);
     m_creationOrder.append(name);
@@ -132,9 +137,11 @@ Screen *Runtime::create(const QString &name)
 
 Screen *Runtime::screen(const QString &name)
 {
-    if (Screen *s = m_screens.value(name)) return s;
+    if (Screen *s = m_screens.value(name))
+        return s;
     Screen *s = create(name);
-    if (s) s->load();
+    if (s)
+        s->load();
     return s;
 }
 
@@ -159,7 +166,8 @@ QList<Screen *> Runtime::loadedScreens() const
 void Runtime::start(const QString &mainName)
 {
     Screen *s = create(mainName);
-    if (!s) return;
+    if (!s)
+        return;
     m_main = s;
     s->show();
     s->load();
@@ -167,7 +175,8 @@ void Runtime::start(const QString &mainName)
 
 void Runtime::endProgram()
 {
-    if (m_ended) return;
+    if (m_ended)
+        return;
     m_ended = true;
     m_active = nullptr;
     const QList<Screen *> screens = loadedScreens();
@@ -185,7 +194,8 @@ void Runtime::endProgram()
 
 void Runtime::becameActive(Screen *s)
 {
-    if (m_ended || s == m_active) return;
+    if (m_ended || s == m_active)
+        return;
     m_active = s;
     s->activate();
     Q_EMIT activated(s);
@@ -193,12 +203,14 @@ void Runtime::becameActive(Screen *s)
 
 void Runtime::becameHidden(Screen *s)
 {
-    if (s == m_active) m_active = nullptr;
+    if (s == m_active)
+        m_active = nullptr;
 }
 
 void Runtime::forget(Screen *s)
 {
-    if (s == m_active) m_active = nullptr;
+    if (s == m_active)
+        m_active = nullptr;
     const QString name = m_screens.key(s);
     if (!name.isEmpty()) {
         m_screens.remove(name);
@@ -213,7 +225,8 @@ bool Runtime::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
         auto *w = static_cast<QWidget *>(watched);
         auto *s = qobject_cast<Screen *>(w->window());
-        if (s && &s->runtime() == this && s->isEnabled() && !s->isHidden()) becameActive(s);
+        if (s && &s->runtime() == this && s->isEnabled() && !s->isHidden())
+            becameActive(s);
     }
     return QObject::eventFilter(watched, event);
 }
@@ -221,7 +234,8 @@ bool Runtime::eventFilter(QObject *watched, QEvent *event)
 void Runtime::prepareApplication()
 {
     static bool done = false;
-    if (done) return;
+    if (done)
+        return;
     done = true;
     for (const char *face : {"Regular", "Bold", "Italic", "BoldItalic"})
         QFontDatabase::addApplicationFont(

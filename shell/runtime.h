@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/random.h"
+
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -85,6 +87,9 @@ public:
     bool ended() const { return m_ended; }
     void setExitFunction(std::function<void(int)> exit) { m_exit = std::move(exit); }
 
+    RandomSource &random() { return *m_random; }
+    void setRandom(std::unique_ptr<RandomSource> source) { m_random = std::move(source); }
+
     // Fonts, style and icon the screens are designed for; once per process.
     static void prepareApplication();
 
@@ -108,6 +113,7 @@ private:
     Screen *m_active = nullptr;
     bool m_ended = false;
     std::function<void(int)> m_exit;
+    std::unique_ptr<RandomSource> m_random = std::make_unique<ClockRandom>();
 };
 
 } // namespace kolomaf

@@ -64,9 +64,12 @@ void PictureCycle::advance(int from)
 
 void openFirstChoice(Runtime &rt)
 {
-    if (Screen *welcome = rt.screen(QStringLiteral("frmmecenaat1"))) welcome->hide();
-    if (Screen *choice = rt.screen(QStringLiteral("frmkiesbasis"))) choice->show();
-    if (Screen *main = rt.mainWindow()) main->setEnabled(false);
+    if (Screen *welcome = rt.screen(QStringLiteral("frmmecenaat1")))
+        welcome->hide();
+    if (Screen *choice = rt.screen(QStringLiteral("frmkiesbasis")))
+        choice->show();
+    if (Screen *main = rt.mainWindow())
+        main->setEnabled(false);
 }
 
 // ---------------------------------------------------------------- MDIForm2
@@ -93,7 +96,8 @@ MDIForm2::MDIForm2(Runtime &rt)
 void MDIForm2::load()
 {
     open(QStringLiteral("frmmecenaat1"));
-    if (runtime().isLoaded(QStringLiteral("frminfo"))) runtime().unload(QStringLiteral("frminfo"));
+    if (runtime().isLoaded(QStringLiteral("frminfo")))
+        runtime().unload(QStringLiteral("frminfo"));
 }
 
 void MDIForm2::closeRequested()
@@ -219,14 +223,16 @@ frmkiesbasis::frmkiesbasis(Runtime &rt)
 
 void frmkiesbasis::openAndHide(const char *target)
 {
-    if (open(QLatin1String(target))) hide();
+    if (open(QLatin1String(target)))
+        hide();
 }
 
 void frmkiesbasis::cmdeinde_Click()
 {
     open(QStringLiteral("frminfo"));
     hide();
-    if (Screen *main = runtime().mainWindow()) main->setEnabled(true);
+    if (Screen *main = runtime().mainWindow())
+        main->setEnabled(true);
 }
 
 void frmkiesbasis::load()
@@ -288,7 +294,8 @@ frmbasis::frmbasis(Runtime &rt)
 
 void frmbasis::openAndHide(const char *target)
 {
-    if (open(QLatin1String(target))) hide();
+    if (open(QLatin1String(target)))
+        hide();
 }
 
 void frmbasis::load()

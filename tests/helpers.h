@@ -19,7 +19,8 @@ struct Program
         Runtime::prepareApplication();
         registerAllScreens(rt);
         rt.setExitFunction([this](int status) { exitStatus = status; });
-        if (startMain) rt.start(QStringLiteral("MDIForm2"));
+        if (startMain)
+            rt.start(QStringLiteral("MDIForm2"));
     }
     template <class T = Screen> T *screen(const char *name) { return rt.screen<T>(QLatin1String(name)); }
 
@@ -30,7 +31,8 @@ struct Program
 template <class T = QWidget> T *control(QObject *screen, const QString &name)
 {
     T *w = screen->findChild<T *>(name);
-    if (!w) qWarning("no control %s on %s", qPrintable(name), qPrintable(screen->objectName()));
+    if (!w)
+        qWarning("no control %s on %s", qPrintable(name), qPrintable(screen->objectName()));
     return w;
 }
 

@@ -94,7 +94,7 @@ private Q_SLOTS:
         QVERIFY(shown(s->imgpijl));
         for (Picture *b : {s->imgbrugeen, s->imgbrugtien, s->imgbrughonderd})
             QVERIFY(!shown(b));
-        if (c.borrowing) {
+        if (c.borrowing()) {
             QVERIFY(
                 !shown(s->lblbrug) && !shown(s->imgbrugstop) && !shown(s->cmdaklas) && !shown(s->shpaklas));
             QCOMPARE(s->lblbrug->text(), QString::fromUtf8(c.hint));
@@ -168,7 +168,7 @@ private Q_SLOTS:
         s->lblhelp->setText(QStringLiteral(" eenheden aftrekken"));
         s->lblhelp->hide();
         s->move(0, 0);
-        const bool plain = s->config().activateFocusesStart;
+        const bool plain = !s->config().borrowing();
         s->txtduizendtallen->show();
         menu()->show();
         click(s->lblgetal[0]);

@@ -93,7 +93,8 @@ private Q_SLOTS:
         QFETCH(bool, isNumber);
         QFETCH(qint64, value);
         QCOMPARE(kolomaf::readsAsNumber(text), isNumber);
-        if (isNumber) QCOMPARE(*readNumber(text), value);
+        if (isNumber)
+            QCOMPARE(*readNumber(text), value);
     }
 
     void sixteenBitRange()

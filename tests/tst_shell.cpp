@@ -143,7 +143,8 @@ private Q_SLOTS:
         auto visible = [s] {
             QStringList names;
             for (const char *n : PictureCycle::names)
-                if (shown(control(s, n))) names << QLatin1String(n);
+                if (shown(control(s, n)))
+                    names << QLatin1String(n);
             return names;
         };
         QCOMPARE(visible(), QStringList {QStringLiteral("imgmeisje")});
@@ -313,12 +314,14 @@ private Q_SLOTS:
         QFETCH(QString, inFront);
         Screen *s = p->rt.screen(screen);
         s->show();
-        if (screen != QLatin1String("frmmecenaat1")) p->rt.screen(QStringLiteral("frmmecenaat1"))->hide();
+        if (screen != QLatin1String("frmmecenaat1"))
+            p->rt.screen(QStringLiteral("frmmecenaat1"))->hide();
         QVERIFY(!s->close());
         Screen *front = p->rt.screen(inFront);
         QVERIFY(shown(front));
         QCOMPARE(p->rt.activeScreen(), front);
-        if (front != s) QVERIFY(!shown(s));
+        if (front != s)
+            QVERIFY(!shown(s));
         QCOMPARE(p->exitStatus, -1);
     }
 

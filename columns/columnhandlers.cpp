@@ -1,0 +1,605 @@
+// What the pupil does on a column screen: START, typing the answer, the
+// green and orange checks and the end of a series.
+#include "columns/columnscreen.h"
+#include "columns/design.h"
+#include "shell/controls.h"
+#include "shell/numbers.h"
+#include "shell/shellscreens.h"
+
+namespace kolomaf {
+
+using namespace design;
+
+namespace {
+
+const QString checkPrompt = QStringLiteral(" oplossing controleren ");
+const QString correctPrompt = QStringLiteral("klik op het rode vakje en verbeter");
+
+} // namespace
+
+void ColumnScreen::connectHandlers()
+{
+    connect(cmdnieuw, &QAbstractButton::clicked, this, &ColumnScreen::cmdnieuw_Click);
+    connect(cmdverbeter, &QAbstractButton::clicked, this, &ColumnScreen::cmdverbeter_Click);
+    connect(cmdoranje, &QAbstractButton::clicked, this, &ColumnScreen::cmdoranje_Click);
+    connect(cmdstop, &QAbstractButton::clicked, this, &ColumnScreen::cmdstop_Click);
+    const auto all = cells();
+    for (int c : {E, T, H, D}) {
+        connect(all[c], &TextBox::clicked, this, [this, c] { cellClicked(c); });
+        // The thousands cell of the screen without borrowing, and of CIFERMBT,
+        // never changes; it has no behaviour there.
+        if (c == D && m_config.kind != Kind::BorrowTen && m_config.kind != Kind::BorrowThousand)
+            continue;
+        connect(all[c], &QLineEdit::textChanged, this, [this, c] {
+            if (m_config.borrowing())
+                borrowingCellChanged(c);
+            else
+                plainCellChanged(c);
+        });
+    }
+}
+
+std::array<TextBox *, 4> ColumnScreen::cells() const
+{
+    return {txteenheden, txttientallen, txthonderdtallen, txtduizendtallen};
+}
+
+std::array<Label *, 4> ColumnScreen::headers() const
+{
+    return {lblreeksE, lblreeksT, lblreeksH, lblreeksD};
+}
+
+Label *ColumnScreen::plusLabel(int column) const
+{
+    switch (column) {
+    case T:
+        return lbltientalplus;
+    case H:
+        return lblhonderdtalplus;
+    case D:
+        return lblduizendtalplus;
+    default:
+        return nullptr;
+    }
+}
+
+// A cell is right when its text is the expected digit, character for character.
+bool ColumnScreen::matches(int column) const
+{
+    return cells()[column]->text() == lblgetal[6 + column]->text();
+}
+
+void ColumnScreen::showHeaders(std::initializer_list<Label *> which, const QColor &colour)
+{
+    for (Label *h : which) {
+        h->show();
+        setBackColor(h, colour);
+    }
+}
+
+static void hideAll(std::initializer_list<QWidget *> widgets)
+{
+    for (QWidget *w : widgets)
+        if (w)
+            w->hide();
+}
+
+// ------------------------------------------------------------------ START
+
+void ColumnScreen::cmdnieuw_Click()
+{
+    if (m_config.borrowing())
+        newBorrowingExercise();
+    else
+        newPlainExercise();
+}
+
+void ColumnScreen::showExercise(const Exercise &x)
+{
+    mult1 = qint16(x.e.top);
+    mult2 = qint16(x.e.bottom);
+    mult3 = qint16(x.t.top);
+    mult4 = qint16(x.t.bottom);
+    mult5 = qint16(x.h.top);
+    mult6 = qint16(x.h.bottom);
+    const ColumnResults r = expectedResults(m_config.kind, x);
+    if (m_config.kind == Kind::BorrowTen)
+        mult62 = qint16(r.e);
+    if (m_config.kind == Kind::BorrowHundred) {
+        mult72 = qint16(r.t);
+        mult82 = qint16(r.h);
+    }
+    const bool plain = !m_config.borrowing();
+    // The plain screen writes the digits pair by pair, the others number by number.
+    const int order[6] = {0, plain ? 1 : 2, plain ? 2 : 4, plain ? 3 : 1, plain ? 4 : 3, 5};
+    const int digits[6] = {x.e.top, x.e.bottom, x.t.top, x.t.bottom, x.h.top, x.h.bottom};
+    for (int index : order)
+        lblgetal[index]->setText(numberText(digits[index]));
+    lbleen->setText(numberText(r.e));
+    lblgetal[6]->setText(numberText(r.e));
+    lblgetal[7]->setText(numberText(r.t));
+    lbltien->setText(numberText(r.t));
+    lblgetal[8]->setText(numberText(r.h));
+    lblhonderd->setText(numberText(r.h));
+}
+
+void ColumnScreen::newPlainExercise()
+{
+    cmdstop2->hide();
+    Line1[E]->show();
+    cmdnieuw->hide();
+    for (int d : {4, 5, 3, 2})
+        lblgetal[d]->show();
+    txtcontrole->setText(QString());
+    setBackColor(txtcontrole, brightGreen);
+    txteenheden->setText(QString());
+    lblprima->hide();
+    txttientallen->setText(QString());
+    txthonderdtallen->setText(QString());
+    txtduizendtallen->setText(QString());
+    for (TextBox *c : cells())
+        setBackColor(c, yellow);
+    hideAll({lbltientalplus, lblhonderdtalplus, lblduizendtalplus, Line1[D], Line1[H], Line1[T]});
+    txteenheden->setFocus();
+    lblreeksE->show();
+    hideAll({lblreeksT, lblreeksH, lblreeksD, lblhelp});
+
+    showExercise(drawExercise(m_config.kind, runtime().random()));
+
+    txtduizendtallen->hide();
+    imgpijl->show();
+    cmdverbeter->show();
+    lblhelp->show();
+    setBackColor(lblhelp, brightGreen);
+    lblhelp->setText(QLatin1String(m_config.startPrompt));
+    setForeColor(lblhelp, headerBlue);
+    txteenheden->setFocus();
+    cmdnieuw->hide();
+    Line1[E]->show();
+}
+
+void ColumnScreen::wisLeenTekens()
+{
+    switch (m_config.kind) {
+    case Kind::BorrowTen:
+        lbltientalplus->setText(QString());
+        lbltientalplus->hide();
+        lbleenheid->setText(QString());
+        lbleenheid->hide();
+        hideAll({lneT, lneE});
+        lblhelp->setText(QStringLiteral("klik waar je wilt lenen"));
+        lblhelp->show();
+        break;
+    case Kind::BorrowHundred:
+        lbltientalplus->setText(QString());
+        lbltientalplus->hide();
+        lblhonderdtalplus->hide();
+        lblhonderdtalplus->setText(QString());
+        hideAll({lneT, lneH});
+        break;
+    case Kind::BorrowThousand:
+        lblhonderdtalplus->setText(QString());
+        lblhonderdtalplus->hide();
+        lblduizendtalplus->setText(QString());
+        lblduizendtalplus->hide();
+        txtduizendtallen->show();
+        hideAll({lneD, lneH, cmdaklas, shpaklas});
+        break;
+    case Kind::NoBorrowing:
+        break;
+    }
+}
+
+void ColumnScreen::newBorrowingExercise()
+{
+    const Kind kind = m_config.kind;
+    wisLeenTekens();
+    cmdverbeter2->hide();
+    if (kind == Kind::BorrowThousand)
+        txtduizendtallen->hide();
+    cmdstop2->hide();
+    txtcontrole->setText(QString());
+    const std::array<Picture *, 3> bridges {imgbrugeen, imgbrugtien, imgbrughonderd};
+    for (int b = 0; b < 3; ++b)
+        bridges[b]->setVisible(b == m_config.bridge);
+    lblprima->hide();
+    setBackColor(txtcontrole, lightGreen);
+    const int lastCell = kind == Kind::BorrowHundred ? H : D;
+    for (int c = E; c <= lastCell; ++c)
+        cells()[c]->setText(QString());
+    for (int c = E; c <= lastCell; ++c)
+        setBackColor(cells()[c], yellow);
+    hideAll({lbltientalplus, lblhonderdtalplus, lblduizendtalplus, Line1[D], Line1[H], Line1[T]});
+    if (kind != Kind::BorrowTen)
+        Line1[E]->show();
+    txteenheden->setFocus();
+    if (kind == Kind::BorrowTen) {
+        lblreeksE->show();
+        hideAll({lblreeksT, lblreeksH, lblreeksD, lblhelp});
+    } else {
+        for (Label *h : headers())
+            h->show();
+        lblhelp->show();
+    }
+    lblreeksD->hide();
+
+    const Exercise x = drawExercise(kind, runtime().random());
+    if (kind == Kind::BorrowThousand) {
+        mult7 = qint16(x.d);
+        lblgetal[11]->setText(numberText(x.d));
+        lblgetal[11]->show();
+    }
+    showExercise(x);
+    if (kind == Kind::BorrowTen) {
+        lblgetal[9]->setText(QStringLiteral("0"));
+        lblduizend->setText(QStringLiteral("0"));
+        txtduizendtallen->setText(QStringLiteral("0"));
+        txtduizendtallen->hide();
+    }
+
+    for (QWidget *w : {static_cast<QWidget *>(imgbrugstop), static_cast<QWidget *>(lblbrug),
+             static_cast<QWidget *>(imgpijl)})
+        w->show();
+    cmdnieuw->hide();
+    cmdverbeter->show();
+    lblhelp->show();
+    setBackColor(lblhelp, brightGreen);
+    setForeColor(lblhelp, headerBlue);
+    lblhelp->setText(QLatin1String(m_config.startPrompt));
+    txteenheden->setFocus();
+    showHeaders({lblreeksD, lblreeksH, lblreeksT, lblreeksE}, paleGreen);
+    if (kind == Kind::BorrowTen)
+        Line1[E]->show();
+}
+
+// -------------------------------------------------------------- Digit entry
+
+void ColumnScreen::plainCellChanged(int column)
+{
+    const bool right = matches(column);
+    TextBox *cell = cells()[column];
+    switch (column) {
+    case E:
+    case T: {
+        TextBox *next = cells()[column + 1];
+        if (right) {
+            setBackColor(cell, brightGreen);
+            Line1[column]->hide();
+            Line1[column + 1]->show();
+            next->setFocus();
+            if (column == E) {
+                lblreeksT->show();
+                lblreeksE->hide();
+            } else {
+                lblreeksT->hide();
+                lblreeksH->show();
+            }
+        } else {
+            next->setFocus();
+            setBackColor(cell, brightGreen);
+            Line1[column]->hide();
+            Line1[column + 1]->show();
+        }
+        setBackColor(lblhelp, brightGreen);
+        lblhelp->setText(QLatin1String(column == E ? m_config.unitsDone : m_config.tensDone));
+        break;
+    }
+    case H:
+        if (right) {
+            setBackColor(cell, brightGreen);
+            Line1[H]->hide();
+            lblreeksH->hide();
+        } else {
+            showHeaders({lblreeksH, lblreeksT, lblreeksE}, brightGreen);
+            setBackColor(cell, brightGreen);
+        }
+        setBackColor(lblhelp, brightGreen);
+        lblhelp->setText(checkPrompt);
+        if (!cmdverbeter->isHidden())
+            cmdverbeter->setFocus();
+        break;
+    default:
+        break;
+    }
+}
+
+void ColumnScreen::borrowingCellChanged(int column)
+{
+    TextBox *cell = cells()[column];
+    switch (column) {
+    case E:
+        hideAll({imgbrugstop, lblbrug});
+        setBackColor(cell, brightGreen);
+        Line1[E]->hide();
+        Line1[T]->show();
+        txttientallen->setFocus();
+        lblreeksT->show();
+        lblreeksE->hide();
+        setBackColor(lblhelp, brightGreen);
+        lblhelp->setText(QLatin1String(m_config.unitsDone));
+        hideAll({cmdaklas, shpaklas});
+        break;
+    case T:
+        setBackColor(cell, brightGreen);
+        lblreeksT->hide();
+        lblreeksH->show();
+        Line1[T]->hide();
+        Line1[H]->show();
+        txthonderdtallen->setFocus();
+        setBackColor(lblhelp, brightGreen);
+        lblhelp->setText(QLatin1String(m_config.tensDone));
+        hideAll({cmdaklas, shpaklas});
+        break;
+    case H:
+        if (matches(H)) {
+            setBackColor(lblhelp, brightGreen);
+            lblhelp->setText(checkPrompt);
+        }
+        if (m_config.kind == Kind::BorrowThousand)
+            showHeaders({lblreeksH, lblreeksT, lblreeksE, lblreeksD}, paleGreen);
+        else
+            showHeaders({lblreeksH, lblreeksT, lblreeksE}, paleGreen);
+        setBackColor(cell, brightGreen);
+        Line1[H]->hide();
+        hideAll({cmdaklas, shpaklas});
+        break;
+    case D:
+        if (matches(D)) {
+            hideAll({Line1[H], Line1[D]});
+            showHeaders({lblreeksD, lblreeksH, lblreeksT, lblreeksE}, brightGreen);
+        }
+        setBackColor(cell, brightGreen);
+        setBackColor(lblhelp, brightGreen);
+        lblhelp->setText(checkPrompt);
+        break;
+    default:
+        break;
+    }
+}
+
+void ColumnScreen::cellClicked(int column)
+{
+    cmdoranje->show();
+    cmdverbeter2->hide();
+    if (Label *plus = plusLabel(m_config.clickHidesPlus[column]))
+        plus->hide();
+    TextBox *cell = cells()[column];
+    cell->setText(QString());
+    setBackColor(cell, yellow);
+    cell->setFocus();
+    if (column == E)
+        Line1[T]->hide();
+    lblhelp->hide();
+}
+
+// ------------------------------------------------------------------ Checks
+
+void ColumnScreen::replaceUnreadableCells()
+{
+    for (TextBox *cell : {txteenheden, txttientallen, txthonderdtallen})
+        if (!readsAsNumber(cell->text())) {
+            cell->setText(QStringLiteral("0"));
+            setBackColor(cell, red);
+        }
+}
+
+QString ColumnScreen::recordLine(const QString &difference) const
+{
+    QString first = lblgetal[4]->text() + lblgetal[2]->text() + lblgetal[0]->text();
+    if (m_config.thousandsDigit)
+        first.prepend(lblgetal[11]->text());
+    const QString second = lblgetal[5]->text() + lblgetal[3]->text() + lblgetal[1]->text();
+    return first + QStringLiteral(" - ") + second + QStringLiteral(" = ") + difference;
+}
+
+QString ColumnScreen::typedAnswer() const
+{
+    return txthonderdtallen->text() + txttientallen->text() + txteenheden->text();
+}
+
+void ColumnScreen::seriesRule()
+{
+    const bool complete = indx >= 5;
+    cmdnieuw->setVisible(!complete);
+    cmdstop->setVisible(complete);
+}
+
+void ColumnScreen::writeScoreBox(const QColor &colour)
+{
+    // indx stops at 6 in a series; a box beyond the row is never written.
+    if (indx < 0 || indx >= qint16(Txtoef1.size()))
+        return;
+    Txtoef1[indx]->setText(txtcontrole->text());
+    setBackColor(Txtoef1[indx], colour);
+}
+
+void ColumnScreen::countRightAnswer()
+{
+    if (z < std::numeric_limits<qint16>::max())
+        ++z;
+    // The menu keeps the running total in step at once, so activating this
+    // screen again, which copies the total in, never loses a right answer.
+    if (auto *menu = runtime().screen<frmbasis>(QStringLiteral("frmbasis")))
+        menu->lblgemaakt->setText(numberText(z));
+}
+
+void ColumnScreen::wrongColumn(int column)
+{
+    const auto all = cells();
+    // The three columns do the same steps in a slightly different order;
+    // only where the order shows is it kept apart.
+    cmdverbeter2->show();
+    lblprima->show();
+    lblprima->setText(QStringLiteral("FOUT"));
+    setBackColor(lblprima, red);
+    lblhelp->show();
+    lblhelp->setText(correctPrompt);
+    setBackColor(lblhelp, yellow);
+    txtcontrole->setText(recordLine(typedAnswer()));
+    setBackColor(txtcontrole, red);
+    setBackColor(all[column], red);
+    if (column == H) {
+        const QColor headerColour = m_config.paleHeadersOnWrongHundreds ? paleGreen : brightGreen;
+        setBackColor(lblreeksD, brightGreen);
+        showHeaders({lblreeksH, lblreeksT, lblreeksE}, headerColour);
+        cmdnieuw->hide();
+        if (indx == 5) {
+            cmdnieuw->hide();
+            cmdstop->show();
+        } else if (indx > 5) {
+            cmdstop->show();
+            cmdnieuw->hide();
+            lblreeksD->show();
+        } else {
+            cmdnieuw->hide();
+            cmdstop->hide();
+        }
+    } else {
+        showHeaders({lblreeksD, lblreeksH, lblreeksT, lblreeksE}, paleGreen);
+        seriesRule();
+    }
+    writeScoreBox(red);
+}
+
+void ColumnScreen::cmdverbeter_Click()
+{
+    cmdverbeter->hide();
+    showHeaders({lblreeksD, lblreeksH, lblreeksT, lblreeksE}, paleGreen);
+    replaceUnreadableCells();
+
+    const bool right = matches(E) && matches(T) && matches(H);
+    if (right) {
+        lblprima->show();
+        lblprima->setText(QStringLiteral("PRIMA"));
+        setBackColor(lblprima, brightGreen);
+        lblhelp->show();
+        setBackColor(lblhelp, brightGreen);
+        lblhelp->setText(QLatin1String(startCaption));
+        countRightAnswer();
+        tmroog->setEnabled(true);
+        tmroog2->setEnabled(true);
+        txtcontrole->setText(recordLine(typedAnswer()));
+        imgoog2->show();
+        cmdnieuw->show();
+        writeScoreBox(brightGreen);
+        ++indx;
+    }
+    seriesRule();
+    for (int c : {E, T, H})
+        if (!matches(c))
+            wrongColumn(c);
+    txtcontrole->setText(recordLine(typedAnswer()));
+
+    if (!right) {
+        for (TextBox *cell : {txtduizendtallen, txthonderdtallen, txttientallen, txteenheden})
+            if (backColor(cell) == red) {
+                ++indx;
+                break;
+            }
+    }
+}
+
+void ColumnScreen::cmdoranje_Click()
+{
+    cmdoranje->hide();
+    showHeaders({lblreeksD, lblreeksH, lblreeksT, lblreeksE}, brightGreen);
+    replaceUnreadableCells();
+
+    // The record line shows the true difference, whatever was typed.
+    auto value = [](const Label *l) { return readNumber(l->text()).value_or(0); };
+    const qint64 difference = 100 * value(lblhonderd) + 10 * value(lbltien) + value(lbleen);
+    const QString line = recordLine(numberText(difference));
+
+    if (matches(E) && matches(T) && matches(H)) {
+        lblprima->show();
+        lblprima->setText(QStringLiteral("PRIMA"));
+        setBackColor(lblprima, brightGreen);
+        setBackColor(txtcontrole, brightGreen);
+        tmroog->setEnabled(true);
+        tmroog2->setEnabled(true);
+        txtcontrole->setText(line);
+        hideAll({cmdverbeter, cmdverbeter2});
+        cmdnieuw->show();
+    }
+    const bool thousandsWrong = m_config.borrowing() && !matches(D);
+    if (!matches(E) || !matches(T) || !matches(H) || thousandsWrong) {
+        cmdnieuw->show();
+        lblprima->show();
+        lblprima->setText(QStringLiteral("LET OP"));
+        setBackColor(lblprima, magenta);
+        imgoog2->show();
+        tmroog->setEnabled(true);
+        txtcontrole->setText(line);
+        setBackColor(txtcontrole, magenta);
+        hideAll({cmdverbeter, cmdverbeter2});
+        cmdnieuw->show();
+        lblhelp->show();
+        setBackColor(lblhelp, magenta);
+        lblhelp->setText(QStringLiteral("start nieuwe oefening"));
+        setForeColor(lblhelp, white);
+    }
+
+    if (indx >= 5) {
+        cmdnieuw->hide();
+        cmdstop->show();
+    } else if (m_config.borrowing()) {
+        cmdnieuw->show();
+        cmdstop->hide();
+    }
+}
+
+// ------------------------------------------------------------- Series end
+
+void ColumnScreen::cmdstop_Click()
+{
+    if (!m_config.borrowing())
+        for (x = 0; x <= 5; ++x)
+            lblgetal[x]->setText(QString());
+    lblprima->setText(QStringLiteral("Nieuwe reeks?"));
+    setBackColor(lblprima, yellow);
+    txtcontrole->setText(QString());
+    cmdnieuw->show();
+    cmdstop2->show();
+    cmdstop->hide();
+
+    switch (m_config.kind) {
+    case Kind::BorrowTen:
+        lbleenheid->setText(QString());
+        lbleenheid->hide();
+        hideAll({lneE, lneT});
+        break;
+    case Kind::BorrowHundred:
+        hideAll({lneH, lneT, Line1[E], Line1[T], Line1[H], Line1[D]});
+        break;
+    case Kind::BorrowThousand:
+        hideAll({Line1[E], Line1[T], Line1[H], Line1[D]});
+        lblgetal[11]->setText(QString());
+        hideAll({lneD, lneH});
+        break;
+    case Kind::NoBorrowing:
+        break;
+    }
+
+    for (int b = 0; b < 10; ++b)
+        Txtoef1[b]->setText(QString());
+    for (int b = 0; b < 10; ++b)
+        setBackColor(Txtoef1[b], white);
+    setBackColor(txtcontrole, brightGreen);
+    lblhelp->hide();
+    for (TextBox *cell : {txtduizendtallen, txthonderdtallen, txttientallen, txteenheden}) {
+        cell->setText(QString());
+        setBackColor(cell, yellow);
+    }
+    indx = 0;
+    hideAll({lblduizendtalplus, lblhonderdtalplus, lbltientalplus, Line1[E], Line1[T], Line1[H], Line1[D],
+        imgbrughonderd, imgbrugtien, imgbrugeen, lblreeksD, lblreeksH, lblreeksT, lblreeksE});
+    if (m_config.borrowing()) {
+        for (int d = 0; d <= 5; ++d)
+            lblgetal[d]->setText(QString());
+        cmdstop2->show();
+        hideAll({cmdaklas, shpaklas});
+    }
+    cmdnieuw->setFocus();
+}
+
+} // namespace kolomaf
