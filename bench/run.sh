@@ -3,7 +3,7 @@
 # under Xvfb. Usage: bench/run.sh [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=${1:-10}
+runs=${1:-20}
 KOLOMAF_EXTRA_PACKAGES="xvfb xauth libx11-dev pkg-config" tools/setup.sh -DCMAKE_BUILD_TYPE=Release
 
 work=build/bench

@@ -23,10 +23,14 @@ Screen::Screen(Runtime &rt, const char *name, int clientWidthTwips, int clientHe
     setObjectName(QLatin1String(name));
     setFixedSize(px(clientWidthTwips), px(clientHeightTwips));
     setFont(designFont(9));
+}
+
+void Screen::createWindow()
+{
+    create();
     // Screens stay in front of the main window without being its children:
     // a disabled parent would disable them too.
-    if (Screen *main = rt.mainWindow(); main && main != this) {
-        create();
+    if (Screen *main = m_rt.mainWindow(); main && main != this) {
         main->create();
         windowHandle()->setTransientParent(main->windowHandle());
     }
@@ -49,7 +53,13 @@ void Screen::centre()
 void Screen::setVisible(bool visible)
 {
     const bool wasHidden = isHidden();
+    if (visible && !testAttribute(Qt::WA_WState_Created))
+        createWindow();
     QWidget::setVisible(visible);
+    // A hidden screen gives its window and the memory behind it back; its
+    // controls and variables stay, and the next show makes a new window.
+    if (!visible && !wasHidden && this != m_rt.mainWindow())
+        destroy();
     if (m_rt.ended())
         return;
     if (visible) {
@@ -171,6 +181,9 @@ void Runtime::start(const QString &mainName)
     m_main = s;
     s->show();
     s->load();
+    // Rendering the icon at every size the window system asks for waits
+    // until the first screens are up.
+    QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(QIcon(picture("kolomaf"))); });
 }
 
 void Runtime::endProgram()
@@ -237,14 +250,14 @@ void Runtime::prepareApplication()
     if (done)
         return;
     done = true;
-    for (const char *face : {"Regular", "Bold", "Italic", "BoldItalic"})
+    // Plain italic is not used on any screen.
+    for (const char *face : {"Regular", "Bold", "BoldItalic"})
         QFontDatabase::addApplicationFont(
             QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(QLatin1String(face)));
     // The screens were laid out in Arial; Liberation Sans has the same metrics.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(designFont(9));
-    QApplication::setWindowIcon(QIcon(picture("kolomaf")));
     QApplication::setApplicationName(QStringLiteral("kolomaf"));
     QApplication::setQuitOnLastWindowClosed(false);
 }

@@ -52,6 +52,7 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
+    void createWindow();
     Runtime &m_rt;
 };
 

@@ -13,6 +13,9 @@ trap 'kill $xvfb 2>/dev/null || true' EXIT
 sleep 1
 
 screens=(frmmecenaat1 frmkiesbasis frmbasis Kolomaf1000zb CIFERMBE CIFERMBT CIFERMBH frminfo)
+for s in Kolomaf1000zb CIFERMBE CIFERMBT CIFERMBH; do
+  screens+=("$s:exercise" "$s:prima" "$s:fout" "$s:reeks")
+done
 for s in "${screens[@]}"; do
   log=$(mktemp)
   DISPLAY=$display build/kolomaf-tour "$s" >"$log" 2>/dev/null &
@@ -22,9 +25,9 @@ for s in "${screens[@]}"; do
     sleep 0.1
   done
   read -r _ x y w h < <(grep '^ready' "$log")
-  DISPLAY=$display import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/$s.png"
+  DISPLAY=$display import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/${s/:/-}.png"
   kill $tour 2>/dev/null || true
   wait $tour 2>/dev/null || true
   rm -f "$log"
-  echo "$out/$s.png"
+  echo "$out/${s/:/-}.png"
 done

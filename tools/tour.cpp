@@ -48,6 +48,39 @@ bool walkTo(Runtime &rt, const QString &target)
     return false;
 }
 
+// Types the expected digits, with one wrong digit when asked, from the units up.
+void answer(ColumnScreen *s, int wrongColumn)
+{
+    TextBox *cells[] = {s->txteenheden, s->txttientallen, s->txthonderdtallen};
+    for (int c = 0; c < 3; ++c) {
+        QString digit = s->lblgetal[6 + c]->text();
+        if (c == wrongColumn)
+            digit = QString::number((digit.toInt() + 1) % 10);
+        cells[c]->setText(digit);
+    }
+}
+
+// Brings a column screen into one of the states of an exercise.
+void playState(ColumnScreen *s, const QString &state)
+{
+    if (state == QLatin1String("reeks")) {
+        for (int k = 0; k < 5; ++k) {
+            s->cmdnieuw->click();
+            answer(s, k == 3 ? 1 : -1);
+            s->cmdverbeter->click();
+        }
+        s->cmdstop->click();
+        return;
+    }
+    s->cmdnieuw->click();
+    if (state == QLatin1String("exercise")) {
+        s->txteenheden->setText(s->lblgetal[6]->text());
+        return;
+    }
+    answer(s, state == QLatin1String("fout") ? 1 : -1);
+    s->cmdverbeter->click();
+}
+
 long peakKiB()
 {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -66,7 +99,11 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: kolomaf-tour SCREEN | --memory\n");
         return 2;
     }
-    const QString target = QString::fromLocal8Bit(argv[1]);
+    // NAME or NAME:STATE, where a column screen's STATE is exercise, prima,
+    // fout or reeks.
+    const QStringList parts = QString::fromLocal8Bit(argv[1]).split(QLatin1Char(':'));
+    const QString target = parts.first();
+    const QString state = parts.value(1);
     Runtime::prepareApplication();
     Runtime rt;
     registerAllScreens(rt);
@@ -93,6 +130,9 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "kolomaf-tour: no way to %s\n", argv[1]);
         return 2;
     }
+    if (!state.isEmpty())
+        if (auto *column = rt.screen<ColumnScreen>(target))
+            playState(column, state);
     QTimer::singleShot(target == QLatin1String("frminfo") ? 2500 : 400, &app, [&rt, target] {
         const QRect g = rt.screen(target)->frameGeometry();
         std::printf("ready %d %d %d %d\n", g.x(), g.y(), g.width(), g.height());
