@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "bridge/bridgescreen.h"
 #include "columns/columnscreen.h"
 #include "shell/runtime.h"
 #include "shell/shellscreens.h"
@@ -12,6 +13,7 @@ void registerAllScreens(Runtime &rt)
 {
     registerShellScreens(rt);
     registerColumnScreens(rt);
+    registerBridgeScreens(rt);
 }
 
 int runProgram(QApplication &app)

@@ -76,6 +76,7 @@ struct ColumnConfig
     // The plus label (T, H or D; -1 for none) a click on the E, T, H, D cell hides.
     std::array<int, 4> clickHidesPlus;
     bool paleHeadersOnWrongHundreds;
+    const char *drill; // the bridge drill "A klas" opens; null for none
 
     constexpr bool borrowing() const { return kind != Kind::NoBorrowing; }
 };
@@ -83,16 +84,18 @@ struct ColumnConfig
 inline constexpr std::array<ColumnConfig, 4> columnConfigs {{
     {"Kolomaf1000zb", "Cijferend aftrekken zonder ontlenen", 9885, 7365, &plainLayout, Kind::NoBorrowing,
         false, false, false, -1, {-1, -1}, nullptr, 1800, true, " eenheden aftrekken",
-        " tientallen aftrekken", " honderdtallen aftrekken", {T, H, H, -1}, false},
+        " tientallen aftrekken", " honderdtallen aftrekken", {T, H, H, -1}, false, nullptr},
     {"CIFERMBE", "Cijferen met ontlenen van tiental", 10230, 7635, &borrowingLayout, Kind::BorrowTen, true,
         false, true, 0, {E, T}, "E te weinig, leen een T", 360, false, " klik op T om te lenen",
-        " tientallen aftrekken.", " honderdtallen aftrekken.", {-1, -1, H, D}, false},
+        " tientallen aftrekken.", " honderdtallen aftrekken.", {-1, -1, H, D}, false, "frmbrugdraadminMBE"},
     {"CIFERMBT", "T te weinig, leen een H", 10230, 7635, &borrowingLayout, Kind::BorrowHundred, false, false,
         false, 1, {T, H}, "T te weinig, leen een H", 840, false, " eenheden aftrekken.",
-        " tientallen aftrekken, klik op H om te lenen.", " honderdtallen aftrekken", {-1, -1, -1, -1}, true},
+        " tientallen aftrekken, klik op H om te lenen.", " honderdtallen aftrekken", {-1, -1, -1, -1}, true,
+        "frmbrugdraadminMBT"},
     {"CIFERMBH", "Cijferen met ontlenen van duizendtal", 10230, 7635, &borrowingLayout, Kind::BorrowThousand,
         true, true, false, 2, {H, D}, "H te weinig, leen een D", 360, false, " eenheden aftrekken",
-        " tientallen aftrekken", " honderdtallen aftrekken, klik D om te lenen", {T, -1, -1, -1}, false},
+        " tientallen aftrekken", " honderdtallen aftrekken, klik D om te lenen", {T, -1, -1, -1}, false,
+        "frmbrugdraadminMBH"},
 }};
 
 } // namespace kolomaf

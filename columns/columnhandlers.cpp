@@ -1,5 +1,6 @@
 // What the pupil does on a column screen: START, typing the answer, the
 // green and orange checks and the end of a series.
+#include "bridge/bridgescreen.h"
 #include "columns/columnscreen.h"
 #include "columns/design.h"
 #include "shell/controls.h"
@@ -23,6 +24,21 @@ void ColumnScreen::connectHandlers()
     connect(cmdverbeter, &QAbstractButton::clicked, this, &ColumnScreen::cmdverbeter_Click);
     connect(cmdoranje, &QAbstractButton::clicked, this, &ColumnScreen::cmdoranje_Click);
     connect(cmdstop, &QAbstractButton::clicked, this, &ColumnScreen::cmdstop_Click);
+    if (m_config.borrowing()) {
+        for (int d : {0, 1, 2, 3, 4, 5, 11})
+            if (lblgetal[d])
+                connect(lblgetal[d], &Label::clicked, this, [this] { borrowClick(BorrowFrom::Digit); });
+        Label *lendingHeader = m_config.kind == Kind::BorrowTen ? lblreeksT
+            : m_config.kind == Kind::BorrowHundred              ? lblreeksH
+                                                                : lblreeksD;
+        connect(lendingHeader, &Label::clicked, this, [this] { borrowClick(BorrowFrom::LendingHeader); });
+        if (m_config.kind == Kind::BorrowThousand) {
+            connect(lblreeksH, &Label::clicked, this, [this] { borrowClick(BorrowFrom::BorrowingHeader); });
+            connect(
+                lblduizendtalplus, &Label::clicked, this, [this] { borrowClick(BorrowFrom::ThousandsPlus); });
+        }
+        connect(cmdaklas, &QAbstractButton::clicked, this, &ColumnScreen::cmdaklas_Click);
+    }
     const auto all = cells();
     for (int c : {E, T, H, D}) {
         connect(all[c], &TextBox::clicked, this, [this, c] { cellClicked(c); });
@@ -546,6 +562,91 @@ void ColumnScreen::cmdoranje_Click()
         cmdnieuw->show();
         cmdstop->hide();
     }
+}
+
+// -------------------------------------------------------------- Borrowing
+
+void ColumnScreen::borrowClick(BorrowFrom from)
+{
+    // The marks come from the digit variables, not from the labels, so a
+    // second click shows the same marks and a click after the series reset
+    // still shows those of the last exercise.
+    const Kind kind = m_config.kind;
+    cmdaklas->show();
+    shpaklas->show();
+    for (Line *stroke : {lneE, lneT, lneH, lneD})
+        if (stroke)
+            stroke->show();
+    Label *lending = kind == Kind::BorrowTen ? lbltientalplus
+        : kind == Kind::BorrowHundred        ? lblhonderdtalplus
+                                             : lblduizendtalplus;
+    lending->setText(kind == Kind::BorrowTen ? numberText(mult3 - 1)
+            : kind == Kind::BorrowHundred    ? numberText(mult5 - 1)
+                                             : QStringLiteral("0"));
+    lending->show();
+    if (kind == Kind::BorrowThousand) {
+        txtduizendtallen->hide();
+        lblhonderdtalplus->show();
+    }
+    hideAll({imgbrugeen, imgbrugtien, imgbrughonderd, imgbrugstop, lblbrug});
+
+    QString hint;
+    Label *borrowing = nullptr;
+    QString borrowed;
+    switch (kind) {
+    case Kind::BorrowTen:
+        for (Label *h : {lblreeksE, lblreeksT, lblreeksH})
+            h->show();
+        lblreeksD->hide();
+        borrowing = lbleenheid;
+        borrowed = numberText(mult1 + 10);
+        hint = QStringLiteral(" eenheden aftrekken");
+        break;
+    case Kind::BorrowHundred:
+        lblreeksT->show();
+        lblreeksH->show();
+        hideAll({lblreeksE, lblreeksD});
+        borrowing = lbltientalplus;
+        borrowed = numberText(mult3 + 10);
+        hint = QStringLiteral(" tientallen aftrekken.");
+        break;
+    case Kind::BorrowThousand: {
+        lblreeksD->show();
+        lblreeksH->show();
+        const bool keepLowerHeaders
+            = from == BorrowFrom::BorrowingHeader || from == BorrowFrom::ThousandsPlus;
+        lblreeksT->setVisible(keepLowerHeaders);
+        lblreeksE->setVisible(keepLowerHeaders);
+        borrowing = lblhonderdtalplus;
+        borrowed = numberText(mult5 + 10);
+        hint = from == BorrowFrom::BorrowingHeader ? QStringLiteral(" eenheden aftrekken.")
+                                                   : QStringLiteral(" honderdtallen aftrekken.");
+        break;
+    }
+    case Kind::NoBorrowing:
+        return;
+    }
+    borrowing->show();
+    borrowing->setText(borrowed);
+    lblhelp->setText(hint);
+}
+
+void ColumnScreen::cmdaklas_Click()
+{
+    auto *drill = runtime().screen<BridgeScreen>(QLatin1String(m_config.drill));
+    if (!drill)
+        return;
+    const qint16 top = m_config.kind == Kind::BorrowTen ? mult1
+        : m_config.kind == Kind::BorrowHundred          ? mult3
+                                                        : mult5;
+    const qint16 bottom = m_config.kind == Kind::BorrowTen ? mult2
+        : m_config.kind == Kind::BorrowHundred             ? mult4
+                                                           : mult6;
+    startgetal = qint16(top + 10);
+    rest = qint16(startgetal - bottom);
+    multrest = top;
+    verdertien = qint16(10 - rest);
+    drill->openFrom(this, bottom);
 }
 
 // ------------------------------------------------------------- Series end

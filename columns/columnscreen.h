@@ -104,6 +104,10 @@ private:
     void cmdverbeter_Click();
     void cmdoranje_Click();
     void cmdstop_Click();
+    // Borrowing and the bridge drill
+    enum class BorrowFrom { Digit, LendingHeader, BorrowingHeader, ThousandsPlus };
+    void borrowClick(BorrowFrom from);
+    void cmdaklas_Click();
 
     std::array<TextBox *, 4> cells() const;
     std::array<Label *, 4> headers() const;

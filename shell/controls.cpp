@@ -237,9 +237,10 @@ void PictureButton::mouseMoveEvent(QMouseEvent *e)
     Q_EMIT mouseMoved(e->position().toPoint());
 }
 
-Shape::Shape(QWidget *parent, bool filled)
+Shape::Shape(QWidget *parent, bool filled, int radius)
     : QWidget(parent)
     , m_filled(filled)
+    , m_radius(radius)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -254,13 +255,24 @@ void Shape::setBorder(const QColor &c, int width)
 void Shape::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    if (m_filled)
-        p.fillRect(rect(), palette().color(QPalette::Window));
-    if (m_borderWidth > 0) {
-        const qreal half = m_borderWidth / 2.0;
-        p.setPen(QPen(m_border, m_borderWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        p.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+    const qreal half = m_borderWidth / 2.0;
+    const QRectF r = QRectF(rect()).adjusted(half, half, -half, -half);
+    if (m_radius == 0) {
+        if (m_filled)
+            p.fillRect(rect(), palette().color(QPalette::Window));
+        if (m_borderWidth > 0) {
+            p.setPen(QPen(m_border, m_borderWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            p.drawRect(r);
+        }
+        return;
     }
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(m_borderWidth > 0 ? QPen(m_border, m_borderWidth) : QPen(Qt::NoPen));
+    p.setBrush(m_filled ? QBrush(palette().color(QPalette::Window)) : QBrush(Qt::NoBrush));
+    if (m_radius < 0)
+        p.drawEllipse(r);
+    else
+        p.drawRoundedRect(r, m_radius, m_radius);
 }
 
 Line::Line(QWidget *parent, QPoint fromTwips, QPoint toTwips, int width, const QColor &colour)

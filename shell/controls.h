@@ -93,12 +93,13 @@ private:
     QString m_resource;
 };
 
-// A rectangle drawn behind other controls; never takes a click.
+// A rectangle (rounded by a radius in pixels) or, with a radius of -1, a
+// circle, drawn behind or between other controls; never takes a click.
 class Shape : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Shape(QWidget *parent, bool filled = true);
+    explicit Shape(QWidget *parent, bool filled = true, int radius = 0);
     void setBorder(const QColor &c, int width);
 
 protected:
@@ -106,6 +107,7 @@ protected:
 
 private:
     bool m_filled;
+    int m_radius;
     QColor m_border = Qt::black;
     int m_borderWidth = 0;
 };

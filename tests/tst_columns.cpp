@@ -171,7 +171,7 @@ private Q_SLOTS:
         const bool plain = !s->config().borrowing();
         s->txtduizendtallen->show();
         menu()->show();
-        click(s->lblgetal[0]);
+        click(s->Image2);
         QCOMPARE(s->lblhelp->text(), QStringLiteral("start nieuwe oefening "));
         QVERIFY(shown(s->lblhelp));
         QVERIFY(s->pos() != QPoint(0, 0));
@@ -185,7 +185,7 @@ private Q_SLOTS:
         QCOMPARE(s->focusWidget(), s->cmdnieuw);
         s->txteenheden->setFocus();
         menu()->show();
-        click(s->lblgetal[1]);
+        click(s->Image2);
         QCOMPARE(s->focusWidget(), s->cmdnieuw);
         QVERIFY(!shown(s->txtduizendtallen));
     }
@@ -197,7 +197,7 @@ private Q_SLOTS:
         s->cmdverbeter->show();
         s->txttientallen->setFocus();
         menu()->show();
-        click(s->lblgetal[1]);
+        click(s->Image2);
         QCOMPARE(s->focusWidget(), s->txttientallen);
     }
 

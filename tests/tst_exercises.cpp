@@ -522,7 +522,7 @@ private Q_SLOTS:
         }
         // The pupil clicks into another of the program's windows and back.
         menu()->show();
-        click(s->lblgetal[0]);
+        click(s->Image2);
         QCOMPARE(p->rt.activeScreen(), s);
         QCOMPARE(s->z, qint16(2));
         for (int k = 0; k < 3; ++k) {
@@ -530,7 +530,7 @@ private Q_SLOTS:
             typeAnswer(s, QStringLiteral("235"));
             click(s->cmdverbeter);
             menu()->show();
-            click(s->lblgetal[0]);
+            click(s->Image2);
         }
         click(s->cmdstop);
         click(s->cmdstop2);

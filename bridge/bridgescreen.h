@@ -1,0 +1,78 @@
+#pragma once
+
+#include "shell/controls.h"
+#include "shell/runtime.h"
+
+#include <QPointer>
+#include <array>
+
+namespace kolomaf {
+
+// How the three drill screens differ.
+struct BridgeConfig
+{
+    const char *name;
+    const char *opener; // the borrowing screen that opens it
+    const char *stopName; // its STOP button
+    int stopTop;
+    const char *focusCell; // the opener's answer cell of the practised column
+    bool wizardIcon;
+};
+
+inline constexpr std::array<BridgeConfig, 3> bridgeConfigs {{
+    {"frmbrugdraadminMBE", "CIFERMBE", "cmdstopMBE", 6240, "txteenheden", true},
+    {"frmbrugdraadminMBT", "CIFERMBT", "cmdstopMBT", 6240, "txttientallen", false},
+    {"frmbrugdraadminMBH", "CIFERMBH", "cmdstopMBH", 6360, "txthonderdtallen", false},
+}};
+
+// The bridge-over-ten drill: a number from 11 to 18 minus a digit, worked
+// out in two hops over ten on a string of 21 beads.
+class BridgeScreen : public Screen
+{
+    Q_OBJECT
+    Q_PROPERTY(qint16 mult1 MEMBER mult1)
+    Q_PROPERTY(qint16 multrest MEMBER multrest)
+
+public:
+    static constexpr int beads = 21;
+
+    BridgeScreen(Runtime &rt, const BridgeConfig &config);
+    const BridgeConfig &config() const { return m_config; }
+
+    // Shows the drill for the opener's borrowing column; the opener has set
+    // its startgetal, rest, multrest and verdertien.
+    void openFrom(Screen *opener, int bottomDigit);
+
+    qint16 mult1 = 0, multrest = 0;
+
+    Label *lblmult1, *lblplus, *lblmult2, *lblgelijk, *lblgetal1b, *lblplus2, *lblgetal2b, *lblplus3,
+        *lblgetal2c, *lblgelijk2, *lbluitkomst;
+    Line *Line1;
+    std::array<Shape *, beads> Shpdraad {};
+    std::array<Label *, beads> lblgetal {};
+    std::array<Shape *, 3> Shppaal {};
+    std::array<Picture *, beads> imghum {};
+    PictureButton *cmdnaar10, *cmdverder, *cmdstop;
+    Picture *imghonden;
+
+protected:
+    void load() override;
+    void activate() override;
+    void closeRequested() override;
+
+private:
+    void reset();
+    void markBead(int i);
+    void showBird(int i);
+    void cmdnaar10_Click();
+    void cmdverder_Click();
+    void cmdstop_Click();
+    Screen *opener();
+
+    const BridgeConfig &m_config;
+    QPointer<Screen> m_opener;
+};
+
+void registerBridgeScreens(Runtime &rt);
+
+} // namespace kolomaf
