@@ -16,6 +16,9 @@ screens=(frmmecenaat1 frmkiesbasis frmbasis Kolomaf1000zb CIFERMBE CIFERMBT CIFE
 for s in Kolomaf1000zb CIFERMBE CIFERMBT CIFERMBH; do
   screens+=("$s:exercise" "$s:prima" "$s:fout" "$s:reeks")
 done
+for s in CIFERMBE CIFERMBT CIFERMBH; do
+  screens+=("$s:borrow" "frmbrugdraadminMB${s:7:1}:open" "frmbrugdraadminMB${s:7:1}:ten" "frmbrugdraadminMB${s:7:1}:done")
+done
 for s in "${screens[@]}"; do
   log=$(mktemp)
   DISPLAY=$display build/kolomaf-tour "$s" >"$log" 2>/dev/null &
@@ -24,6 +27,10 @@ for s in "${screens[@]}"; do
     grep -q '^ready' "$log" && break
     sleep 0.1
   done
+  if ! grep -q '^ready' "$log"; then
+    echo "screenshots: $s did not come up" >&2
+    exit 1
+  fi
   read -r _ x y w h < <(grep '^ready' "$log")
   DISPLAY=$display import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/${s/:/-}.png"
   kill $tour 2>/dev/null || true

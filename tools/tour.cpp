@@ -3,6 +3,7 @@
 // screen and keeps running; "kolomaf-tour --memory" opens every screen once
 // and prints the peak memory of the process in KiB.
 #include "app/program.h"
+#include "bridge/bridgescreen.h"
 #include "columns/columnscreen.h"
 #include "shell/runtime.h"
 #include "shell/shellscreens.h"
@@ -73,6 +74,10 @@ void playState(ColumnScreen *s, const QString &state)
         return;
     }
     s->cmdnieuw->click();
+    if (state == QLatin1String("borrow")) {
+        Q_EMIT s->lblgetal[0]->clicked();
+        return;
+    }
     if (state == QLatin1String("exercise")) {
         s->txteenheden->setText(s->lblgetal[6]->text());
         return;
@@ -100,7 +105,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     // NAME or NAME:STATE, where a column screen's STATE is exercise, prima,
-    // fout or reeks.
+    // fout, reeks or borrow, and a drill's is open, ten or done.
     const QStringList parts = QString::fromLocal8Bit(argv[1]).split(QLatin1Char(':'));
     const QString target = parts.first();
     const QString state = parts.value(1);
@@ -126,7 +131,23 @@ int main(int argc, char *argv[])
         return app.exec();
     }
 
-    if (!walkTo(rt, target)) {
+    // A drill screen is reached through a borrow on its opening screen.
+    bool reached = false;
+    for (const BridgeConfig &c : bridgeConfigs)
+        if (target == QLatin1String(c.name)) {
+            walkTo(rt, QLatin1String(c.opener));
+            auto *opener = rt.screen<ColumnScreen>(QLatin1String(c.opener));
+            playState(opener, QStringLiteral("borrow"));
+            opener->cmdaklas->click();
+            auto *drill = rt.screen<BridgeScreen>(target);
+            if (state == QLatin1String("ten") || state == QLatin1String("done"))
+                drill->cmdnaar10->click();
+            if (state == QLatin1String("done"))
+                drill->cmdverder->click();
+            reached = true;
+        }
+
+    if (!reached && !walkTo(rt, target)) {
         std::fprintf(stderr, "kolomaf-tour: no way to %s\n", argv[1]);
         return 2;
     }
