@@ -173,58 +173,82 @@ void frmmecenaat1::closeRequested()
     openFirstChoice(runtime());
 }
 
-// ------------------------------------------------------------ frmkiesbasis
+// ------------------------------------------------------- the choice screens
 
-frmkiesbasis::frmkiesbasis(Runtime &rt)
-    : Screen(rt, "frmkiesbasis", 10260, 7530)
-    , pictures(this, 240, 480, 3240, 4860)
+ChoiceScreen::ChoiceScreen(Runtime &rt, const Design &d)
+    : Screen(rt, d.name, d.width, d.height)
+    , pictures(this, d.pictures.x(), d.pictures.y(), d.pictures.width(), d.pictures.height())
 {
-    setWindowTitle(QStringLiteral("KOLOMAF"));
+    setWindowTitle(QLatin1String(d.caption));
     setBackColor(this, white);
-    Shape1 = place(new Shape(this), "Shape1", 3720, 120, 6495, 5775);
+    Shape1 = place(new Shape(this), "Shape1", d.panel.x(), d.panel.y(), d.panel.width(), d.panel.height());
     setBackColor(Shape1, brownRed);
-
-    Command1
-        = captionButton(this, "Command1", QStringLiteral("Ik kijk naar een getal"), 4320, 600, 5295, 855);
-    Command1->setToolTip(QStringLiteral("L E E R "));
-    Command2
-        = captionButton(this, "Command2", QStringLiteral("Ik leer de aftrekking"), 4320, 2040, 5295, 855);
-    Command2->setToolTip(QStringLiteral("L E E R "));
-    Command3 = captionButton(this, "Command3", QStringLiteral("Is een aftrekking moeilijk of gemakkelijk ?"),
-        4320, 3360, 5295, 855);
-    Command3->setToolTip(QStringLiteral("O E F E N "));
-    cmdkies = captionButton(
-        this, "cmdkies", QStringLiteral("Ik leer cijferen als aftrekking"), 4320, 4800, 5295, 855);
-    cmdeinde = pictureButton(this, "cmdeinde", "stop", QColor(128, 0, 0), 5520, 6720, 1815, 735);
-    cmdeinde->setToolTip(QStringLiteral("S T O P "));
-
     const Look score {designFont(10, true), blue, lavender};
-    Label1 = dress(caption(place(new Label(this), "Label1", 3720, 6000, 6495, 375), totalCaption), score);
-    lblgemaakt = dress(
-        caption(place(new Label(this), "lblgemaakt", 8520, 6000, 1695, 375), QString(), Qt::AlignCenter),
+    Label1 = dress(caption(place(new Label(this), "Label1", d.label1.x(), d.label1.y(), d.label1.width(),
+                               d.label1.height()),
+                       totalCaption),
         score);
-    Image2 = smallLogo(this, 240, 6840);
-    stack({Shape1, Command1, Command2, Command3, cmdkies, cmdeinde, Label1, lblgemaakt});
-
-    const struct
-    {
-        PictureButton *button;
-        const char *target;
-    } routes[] = {{Command1, "frmtestmin"}, {Command2, "frmtest2min"}, {Command3, "frmtest3min"},
-        {cmdkies, "frmbasis"}};
-    for (const auto &r : routes) {
-        // A screen that is not part of this build leaves its button inert.
-        r.button->setEnabled(rt.has(QLatin1String(r.target)));
-        connect(r.button, &QAbstractButton::clicked, this, [this, t = r.target] { openAndHide(t); });
-    }
-    connect(cmdeinde, &QAbstractButton::clicked, this, &frmkiesbasis::cmdeinde_Click);
-    cmdkies->setFocus();
+    lblgemaakt = dress(caption(place(new Label(this), "lblgemaakt", d.total.x(), d.total.y(), d.total.width(),
+                                   d.total.height()),
+                           QString(), Qt::AlignCenter),
+        score);
+    Image2 = smallLogo(this, d.logo.x(), d.logo.y());
 }
 
-void frmkiesbasis::openAndHide(const char *target)
+PictureButton *ChoiceScreen::route(const char *name, const QString &text, QRect r, const char *target)
+{
+    auto *b = captionButton(this, name, text, r.x(), r.y(), r.width(), r.height());
+    b->setEnabled(runtime().has(QLatin1String(target)));
+    connect(b, &QAbstractButton::clicked, this, [this, target] { openAndHide(target); });
+    return b;
+}
+
+void ChoiceScreen::openAndHide(const char *target)
 {
     if (open(QLatin1String(target)))
         hide();
+}
+
+void ChoiceScreen::stackOverPanel(std::initializer_list<QWidget *> buttons)
+{
+    stack({Shape1});
+    stack(buttons);
+    stack({Label1, lblgemaakt});
+}
+
+void ChoiceScreen::load()
+{
+    centre();
+}
+
+void ChoiceScreen::activate()
+{
+    centre();
+}
+
+// ------------------------------------------------------------ frmkiesbasis
+
+frmkiesbasis::frmkiesbasis(Runtime &rt)
+    : ChoiceScreen(rt,
+        {"frmkiesbasis", "KOLOMAF", 10260, 7530, {3720, 120, 6495, 5775}, {240, 480, 3240, 4860},
+            {3720, 6000, 6495, 375}, {8520, 6000, 1695, 375}, {240, 6840}})
+{
+    Command1
+        = route("Command1", QStringLiteral("Ik kijk naar een getal"), {4320, 600, 5295, 855}, "frmtestmin");
+    Command1->setToolTip(QStringLiteral("L E E R "));
+    Command2
+        = route("Command2", QStringLiteral("Ik leer de aftrekking"), {4320, 2040, 5295, 855}, "frmtest2min");
+    Command2->setToolTip(QStringLiteral("L E E R "));
+    Command3 = route("Command3", QStringLiteral("Is een aftrekking moeilijk of gemakkelijk ?"),
+        {4320, 3360, 5295, 855}, "frmtest3min");
+    Command3->setToolTip(QStringLiteral("O E F E N "));
+    cmdkies = route(
+        "cmdkies", QStringLiteral("Ik leer cijferen als aftrekking"), {4320, 4800, 5295, 855}, "frmbasis");
+    cmdeinde = pictureButton(this, "cmdeinde", "stop", QColor(128, 0, 0), 5520, 6720, 1815, 735);
+    cmdeinde->setToolTip(QStringLiteral("S T O P "));
+    connect(cmdeinde, &QAbstractButton::clicked, this, &frmkiesbasis::cmdeinde_Click);
+    stackOverPanel({Command1, Command2, Command3, cmdkies, cmdeinde});
+    cmdkies->setFocus();
 }
 
 void frmkiesbasis::cmdeinde_Click()
@@ -235,16 +259,6 @@ void frmkiesbasis::cmdeinde_Click()
         main->setEnabled(true);
 }
 
-void frmkiesbasis::load()
-{
-    centre();
-}
-
-void frmkiesbasis::activate()
-{
-    centre();
-}
-
 void frmkiesbasis::closeRequested()
 {
     cmdeinde_Click();
@@ -253,61 +267,30 @@ void frmkiesbasis::closeRequested()
 // ---------------------------------------------------------------- frmbasis
 
 frmbasis::frmbasis(Runtime &rt)
-    : Screen(rt, "frmbasis", 10260, 7260)
-    , pictures(this, 120, 360, 3240, 4860)
+    : ChoiceScreen(rt,
+        {"frmbasis", "CIJFEREN AFTREKKEN", 10260, 7260, {3600, 120, 6495, 5175}, {120, 360, 3240, 4860},
+            {3600, 5280, 4815, 375}, {8400, 5280, 1695, 375}, {240, 6600}})
 {
-    setWindowTitle(QStringLiteral("CIJFEREN AFTREKKEN"));
-    setBackColor(this, white);
-    Shape1 = place(new Shape(this), "Shape1", 3600, 120, 6495, 5175);
-    setBackColor(Shape1, brownRed);
-
-    const struct
-    {
-        PictureButton **member;
-        const char *name;
-        const char *text;
-        int top;
-        const char *target;
-    } buttons[] = {{&Command2, "Command2", "Zonder ontlenen", 480, "Kolomaf1000zb"},
-        {&Command3, "Command3", "Met ontlenen bij tientallen ", 1380, "CIFERMBE"},
-        {&Command4, "Command4", "Met ontlenen bij honderdtallen ", 2280, "CIFERMBT"},
-        {&cmdkwartier, "cmdkwartier", "Met ontlenen bij duizendtal", 3180, "CIFERMBH"},
-        {&Command5, "Command5", "Schijf en cijfer ", 4080, "frmcijferschrijf"}};
-    for (const auto &b : buttons) {
-        *b.member = captionButton(this, b.name, QString::fromUtf8(b.text), 4320, b.top, 5295, 495);
-        (*b.member)->setEnabled(rt.has(QLatin1String(b.target)));
-        connect(*b.member, &QAbstractButton::clicked, this, [this, t = b.target] { openAndHide(t); });
-    }
+    auto menuButton = [this](const char *name, const char *text, int top, const char *target) {
+        return route(name, QString::fromUtf8(text), {4320, top, 5295, 495}, target);
+    };
+    Command2 = menuButton("Command2", "Zonder ontlenen", 480, "Kolomaf1000zb");
+    Command3 = menuButton("Command3", "Met ontlenen bij tientallen ", 1380, "CIFERMBE");
+    Command4 = menuButton("Command4", "Met ontlenen bij honderdtallen ", 2280, "CIFERMBT");
+    cmdkwartier = menuButton("cmdkwartier", "Met ontlenen bij duizendtal", 3180, "CIFERMBH");
+    Command5 = menuButton("Command5", "Schijf en cijfer ", 4080, "frmcijferschrijf");
     cmdeinde = pictureButton(this, "cmdeinde", "terug", brownRed, 5880, 6240, 1815, 855);
     cmdeinde->setToolTip(QStringLiteral("terug "));
     connect(cmdeinde, &QAbstractButton::clicked, this, [this] { openAndHide("frmkiesbasis"); });
-
-    const Look score {designFont(10, true), blue, lavender};
-    Label1 = dress(caption(place(new Label(this), "Label1", 3600, 5280, 4815, 375), totalCaption), score);
-    lblgemaakt = dress(
-        caption(place(new Label(this), "lblgemaakt", 8400, 5280, 1695, 375), QString(), Qt::AlignCenter),
-        score);
-    Image2 = smallLogo(this, 240, 6600);
-    stack({Shape1, Command2, Command3, Command4, cmdkwartier, Command5, cmdeinde, Label1, lblgemaakt});
+    stackOverPanel({Command2, Command3, Command4, cmdkwartier, Command5, cmdeinde});
     Command2->setFocus();
-}
-
-void frmbasis::openAndHide(const char *target)
-{
-    if (open(QLatin1String(target)))
-        hide();
 }
 
 void frmbasis::load()
 {
-    centre();
+    ChoiceScreen::load();
     z = 0;
     lblgemaakt->setText(numberText(z));
-}
-
-void frmbasis::activate()
-{
-    centre();
 }
 
 void frmbasis::closeRequested()

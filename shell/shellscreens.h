@@ -64,58 +64,74 @@ protected:
     void closeRequested() override;
 };
 
-class frmkiesbasis : public Screen
+// The first choice screen and the menu share one design: a brown-red panel
+// of buttons that each open a screen, the picture cycle, the score line and
+// the small logo.
+class ChoiceScreen : public Screen
 {
     Q_OBJECT
 public:
-    explicit frmkiesbasis(Runtime &rt);
+    struct Design
+    {
+        const char *name;
+        const char *caption;
+        int width, height;
+        QRect panel, pictures, label1, total; // twips
+        QPoint logo;
+    };
     Shape *Shape1;
-    PictureButton *Command1;
-    PictureButton *Command2;
-    PictureButton *Command3;
-    PictureButton *cmdkies;
-    PictureButton *cmdeinde;
     Label *Label1;
     Label *lblgemaakt;
     PictureCycle pictures;
     Picture *Image2;
 
 protected:
+    ChoiceScreen(Runtime &rt, const Design &design);
+    // A caption button that opens a screen; inert where that screen is not
+    // part of this build.
+    PictureButton *route(const char *name, const QString &text, QRect twips, const char *target);
+    void openAndHide(const char *target);
+    // Buttons over the panel, the score line over both.
+    void stackOverPanel(std::initializer_list<QWidget *> buttons);
     void load() override;
     void activate() override;
+};
+
+class frmkiesbasis : public ChoiceScreen
+{
+    Q_OBJECT
+public:
+    explicit frmkiesbasis(Runtime &rt);
+    PictureButton *Command1;
+    PictureButton *Command2;
+    PictureButton *Command3;
+    PictureButton *cmdkies;
+    PictureButton *cmdeinde;
+
+protected:
     void closeRequested() override;
 
 private:
-    void openAndHide(const char *target);
     void cmdeinde_Click();
 };
 
-class frmbasis : public Screen
+class frmbasis : public ChoiceScreen
 {
     Q_OBJECT
     Q_PROPERTY(qint16 z MEMBER z)
 public:
     explicit frmbasis(Runtime &rt);
     qint16 z = 0;
-    Shape *Shape1;
     PictureButton *Command2;
     PictureButton *Command3;
     PictureButton *Command4;
     PictureButton *cmdkwartier;
     PictureButton *Command5;
     PictureButton *cmdeinde;
-    Label *Label1;
-    Label *lblgemaakt;
-    PictureCycle pictures;
-    Picture *Image2;
 
 protected:
     void load() override;
-    void activate() override;
     void closeRequested() override;
-
-private:
-    void openAndHide(const char *target);
 };
 
 class frminfo : public Screen

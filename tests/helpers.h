@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/program.h"
+#include "columns/columnconfig.h"
 #include "shell/runtime.h"
 
 #include <QAbstractButton>
@@ -59,6 +60,14 @@ inline void click(QWidget *w)
 inline void clickAt(QWidget *screen, QPoint pos)
 {
     QTest::mouseClick(screen->windowHandle(), Qt::LeftButton, {}, pos);
+}
+
+// One data row per column screen, in a column "name".
+inline void addColumnScreenRows()
+{
+    QTest::addColumn<QString>("name");
+    for (const ColumnConfig &c : columnConfigs)
+        QTest::newRow(c.name) << QString::fromLatin1(c.name);
 }
 
 inline bool shown(const QWidget *w)

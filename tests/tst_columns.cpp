@@ -32,18 +32,11 @@ class TestColumns : public QObject
         return p->rt.screen<ColumnScreen>(name);
     }
 
-    static void addScreens()
-    {
-        QTest::addColumn<QString>("name");
-        for (const ColumnConfig &c : columnConfigs)
-            QTest::newRow(c.name) << QString::fromLatin1(c.name);
-    }
-
 private Q_SLOTS:
     void init() { p = std::make_unique<test::Program>(); }
     void cleanup() { p.reset(); }
 
-    void firstShowing_data() { addScreens(); }
+    void firstShowing_data() { test::addColumnScreenRows(); }
     void firstShowing()
     {
         QFETCH(QString, name);
@@ -145,7 +138,7 @@ private Q_SLOTS:
         QCOMPARE(w->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     }
 
-    void totalIsCopiedInOnEveryActivation_data() { addScreens(); }
+    void totalIsCopiedInOnEveryActivation_data() { test::addColumnScreenRows(); }
     void totalIsCopiedInOnEveryActivation()
     {
         QFETCH(QString, name);
@@ -160,7 +153,7 @@ private Q_SLOTS:
         QCOMPARE(s->z, qint16(13));
     }
 
-    void activationRestoresTheStartPrompt_data() { addScreens(); }
+    void activationRestoresTheStartPrompt_data() { test::addColumnScreenRows(); }
     void activationRestoresTheStartPrompt()
     {
         QFETCH(QString, name);
@@ -212,7 +205,7 @@ private Q_SLOTS:
         QVERIFY(shown(s->imgoog1));
     }
 
-    void bridgeClickHidesItAndNothingElse_data() { addScreens(); }
+    void bridgeClickHidesItAndNothingElse_data() { test::addColumnScreenRows(); }
     void bridgeClickHidesItAndNothingElse()
     {
         QFETCH(QString, name);

@@ -95,18 +95,12 @@ class TestExercises : public QObject
                 out << b->objectName();
         return out;
     }
-    static void addScreens()
-    {
-        QTest::addColumn<QString>("name");
-        for (const ColumnConfig &c : columnConfigs)
-            QTest::newRow(c.name) << QString::fromLatin1(c.name);
-    }
 
 private Q_SLOTS:
     void init() { p = std::make_unique<test::Program>(); }
     void cleanup() { p.reset(); }
 
-    void startDrawsAndPrompts_data() { addScreens(); }
+    void startDrawsAndPrompts_data() { test::addColumnScreenRows(); }
     void startDrawsAndPrompts()
     {
         QFETCH(QString, name);
@@ -155,7 +149,7 @@ private Q_SLOTS:
         QCOMPARE(random->reseeds, 1);
     }
 
-    void rightAnswer_data() { addScreens(); }
+    void rightAnswer_data() { test::addColumnScreenRows(); }
     void rightAnswer()
     {
         QFETCH(QString, name);
@@ -402,7 +396,7 @@ private Q_SLOTS:
         QCOMPARE(s->Txtoef1[0]->text(), QString());
     }
 
-    void fullSeriesAndReset_data() { addScreens(); }
+    void fullSeriesAndReset_data() { test::addColumnScreenRows(); }
     void fullSeriesAndReset()
     {
         QFETCH(QString, name);

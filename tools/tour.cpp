@@ -27,15 +27,18 @@ void press(Runtime &rt, const char *screen, const char *button)
 // The clicks that lead from the start to a screen.
 bool walkTo(Runtime &rt, const QString &target)
 {
-    if (target == QLatin1String("frmmecenaat1")) return true;
+    if (target == QLatin1String("frmmecenaat1"))
+        return true;
     press(rt, "frmmecenaat1", "cmdkombinnen");
-    if (target == QLatin1String("frmkiesbasis")) return true;
+    if (target == QLatin1String("frmkiesbasis"))
+        return true;
     if (target == QLatin1String("frminfo")) {
         press(rt, "frmkiesbasis", "cmdeinde");
         return true;
     }
     press(rt, "frmkiesbasis", "cmdkies");
-    if (target == QLatin1String("frmbasis")) return true;
+    if (target == QLatin1String("frmbasis"))
+        return true;
     const struct
     {
         const char *screen, *button;
@@ -89,9 +92,11 @@ void playState(ColumnScreen *s, const QString &state)
 long peakKiB()
 {
     QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
     for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').first().toLong();
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
     return -1;
 }
 
@@ -121,6 +126,17 @@ int main(int argc, char *argv[])
             rt.screen<ColumnScreen>(QLatin1String(name))->cmdstop2->click();
             press(rt, "frmbasis", "cmdeinde");
             app.processEvents();
+        }
+        for (const BridgeConfig &c : bridgeConfigs) {
+            walkTo(rt, QLatin1String(c.opener));
+            auto *opener = rt.screen<ColumnScreen>(QLatin1String(c.opener));
+            playState(opener, QStringLiteral("borrow"));
+            opener->cmdaklas->click();
+            app.processEvents();
+            rt.screen<BridgeScreen>(QLatin1String(c.name))->cmdstop->click();
+            app.processEvents();
+            opener->hide();
+            press(rt, "frmbasis", "cmdeinde");
         }
         walkTo(rt, QStringLiteral("frminfo"));
         QTimer::singleShot(500, &app, [] {
