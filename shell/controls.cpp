@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QFontDatabase>
+#include <QSet>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -63,8 +65,20 @@ QColor foreColor(const QWidget *w)
     return w->palette().color(QPalette::WindowText);
 }
 
+void loadFontFace(const char *face)
+{
+    static QSet<QByteArray> loaded;
+    if (loaded.contains(face))
+        return;
+    loaded.insert(face);
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(QLatin1String(face)));
+}
+
 QFont designFont(qreal points, bool bold, bool italic)
 {
+    // Only the column screens use bold italic: load it when first asked for.
+    if (bold && italic)
+        loadFontFace("BoldItalic");
     QFont f(QStringLiteral("Liberation Sans"));
     f.setPointSizeF(points);
     f.setBold(bold);

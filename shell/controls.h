@@ -19,6 +19,9 @@ void setForeColor(QWidget *w, const QColor &c);
 QColor backColor(const QWidget *w);
 QColor foreColor(const QWidget *w);
 
+// Registers one face of the embedded typeface, once.
+void loadFontFace(const char *face);
+
 // The screens' typeface (metric-compatible with the one they were laid out in).
 QFont designFont(qreal points, bool bold = false, bool italic = false);
 

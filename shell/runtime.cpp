@@ -250,10 +250,8 @@ void Runtime::prepareApplication()
     if (done)
         return;
     done = true;
-    // Plain italic is not used on any screen.
-    for (const char *face : {"Regular", "Bold", "BoldItalic"})
-        QFontDatabase::addApplicationFont(
-            QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(QLatin1String(face)));
+    loadFontFace("Regular");
+    loadFontFace("Bold");
     // The screens were laid out in Arial; Liberation Sans has the same metrics.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
