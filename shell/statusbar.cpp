@@ -9,23 +9,23 @@
 
 namespace kolomaf {
 
-StatusBar::StatusBar(QWidget *parent, const QVector<PanelSpec> &panels)
+StatusBar::StatusBar(QWidget *parent, const QVector<PanelDesign> &panels)
     : QWidget(parent)
     , m_clock(new QTimer(this))
 {
     setAutoFillBackground(true);
     int left = 0;
-    for (const PanelSpec &spec : panels) {
+    for (const PanelDesign &design : panels) {
         auto *label = new QLabel(this);
         label->setTextFormat(Qt::PlainText);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setText(spec.text);
+        label->setText(design.text);
         const int x = px(left);
-        label->setGeometry(x, 1, px(left + spec.widthTwips) - x - 2, 0);
-        left += spec.widthTwips;
+        label->setGeometry(x, 1, px(left + design.widthTwips) - x - 2, 0);
+        left += design.widthTwips;
         label->setObjectName(QStringLiteral("Panel(%1)").arg(m_panels.size() + 1));
-        m_panels.push_back({spec, QString(), label});
+        m_panels.push_back({design, QString(), label});
     }
     m_clock->setInterval(1000);
     connect(m_clock, &QTimer::timeout, this, &StatusBar::refreshClock);
@@ -53,7 +53,7 @@ void StatusBar::setPanelTag(int index, const QString &tag)
 
 int StatusBar::panelWidthTwips(int index) const
 {
-    return m_panels.at(index).spec.widthTwips;
+    return m_panels.at(index).design.widthTwips;
 }
 
 QRect StatusBar::panelRect(int index) const
@@ -91,9 +91,9 @@ void StatusBar::refreshClock()
 {
     const QLocale locale = QLocale::system();
     for (Panel &panel : m_panels) {
-        if (panel.spec.style == Style::Date)
+        if (panel.design.style == Style::Date)
             panel.label->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
-        else if (panel.spec.style == Style::Time)
+        else if (panel.design.style == Style::Time)
             panel.label->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
     }
 }

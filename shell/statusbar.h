@@ -15,14 +15,14 @@ class StatusBar : public QWidget
     Q_OBJECT
 public:
     enum class Style { Text, Date, Time };
-    struct PanelSpec
+    struct PanelDesign
     {
         Style style;
         int widthTwips;
         QString text;
     };
 
-    StatusBar(QWidget *parent, const QVector<PanelSpec> &panels);
+    StatusBar(QWidget *parent, const QVector<PanelDesign> &panels);
 
     int panelCount() const { return int(m_panels.size()); }
     QString panelText(int index) const;
@@ -44,7 +44,7 @@ private:
 
     struct Panel
     {
-        PanelSpec spec;
+        PanelDesign design;
         QString tag;
         QLabel *label;
     };
