@@ -2,6 +2,7 @@
 
 #include "bridge/bridgescreen.h"
 #include "columns/columnscreen.h"
+#include "recognition/placevalue.h"
 #include "shell/runtime.h"
 #include "shell/shellscreens.h"
 
@@ -14,6 +15,7 @@ void registerAllScreens(Runtime &rt)
     registerShellScreens(rt);
     registerColumnScreens(rt);
     registerBridgeScreens(rt);
+    registerRecognitionScreens(rt);
 }
 
 int runProgram(QApplication &app)

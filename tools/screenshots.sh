@@ -16,6 +16,7 @@ screens=(frmmecenaat1 frmkiesbasis frmbasis Kolomaf1000zb CIFERMBE CIFERMBT CIFE
 for s in Kolomaf1000zb CIFERMBE CIFERMBT CIFERMBH; do
   screens+=("$s:exercise" "$s:prima" "$s:fout" "$s:reeks")
 done
+screens+=(frmtestmin "frmtestmin:1" "frmtestmin:4")
 for s in CIFERMBE CIFERMBT CIFERMBH; do
   screens+=("$s:borrow" "frmbrugdraadminMB${s:7:1}:open" "frmbrugdraadminMB${s:7:1}:ten" "frmbrugdraadminMB${s:7:1}:done")
 done

@@ -32,6 +32,10 @@ bool walkTo(Runtime &rt, const QString &target)
     press(rt, "frmmecenaat1", "cmdkombinnen");
     if (target == QLatin1String("frmkiesbasis"))
         return true;
+    if (target == QLatin1String("frmtestmin")) {
+        press(rt, "frmkiesbasis", "Command1");
+        return true;
+    }
     if (target == QLatin1String("frminfo")) {
         press(rt, "frmkiesbasis", "cmdeinde");
         return true;
@@ -138,6 +142,10 @@ int main(int argc, char *argv[])
             opener->hide();
             press(rt, "frmbasis", "cmdeinde");
         }
+        walkTo(rt, QStringLiteral("frmtestmin"));
+        app.processEvents();
+        press(rt, "frmtestmin", "cmdstart");
+        rt.screen(QStringLiteral("frmtestmin"))->hide();
         walkTo(rt, QStringLiteral("frminfo"));
         QTimer::singleShot(500, &app, [] {
             std::printf("peak_kib %ld\n", peakKiB());
@@ -167,6 +175,12 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "kolomaf-tour: no way to %s\n", argv[1]);
         return 2;
     }
+    // The place-value screen: STATE is how many presses, 1 to 4.
+    if (target == QLatin1String("frmtestmin"))
+        for (int press = 0; press < state.toInt(); ++press)
+            if (auto *b = qobject_cast<QAbstractButton *>(QApplication::focusWidget() ? QApplication::focusWidget()
+                                                                                       : rt.screen(target)->focusWidget()))
+                b->click();
     if (!state.isEmpty())
         if (auto *column = rt.screen<ColumnScreen>(target))
             playState(column, state);

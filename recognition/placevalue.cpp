@@ -1,0 +1,178 @@
+#include "recognition/placevalue.h"
+
+#include "assets/assets.h"
+#include "shell/build.h"
+#include "shell/numbers.h"
+
+namespace kolomaf {
+
+namespace {
+const QColor white(255, 255, 255);
+const QColor green(0, 255, 0);
+} // namespace
+
+frmtestmin::frmtestmin(Runtime &rt)
+    : Screen(rt, "frmtestmin", 10185, 7470)
+{
+    setWindowTitle(QStringLiteral("Honderdtallen, tientallen, eenheden"));
+    setBackColor(this, QColor(128, 128, 128));
+    Shape1 = place(new Shape(this), "Shape1", 1200, 120, 7695, 7095);
+    setBackColor(Shape1, QColor(224, 224, 224));
+
+    auto display = [this](const char *name, int left, int top, int width, int height, qreal points) {
+        auto *t = dress(place(new TextBox(this), name, left, top, width, height),
+            {designFont(points, true), Qt::black, white});
+        t->setAlignment(Qt::AlignCenter);
+        t->setReadOnly(true);
+        t->setFocusPolicy(Qt::NoFocus);
+        return t;
+    };
+    txtgetal = display("txtgetal", 2400, 840, 4935, 1065, 36);
+
+    auto step = [this](const char *name, const char *text, const QColor &colour, int left,
+                    const char *pictureName) {
+        auto *b = place(new PictureButton(this, pictureName ? picture(pictureName) : QString()), name, left,
+            2280, 2415, 1935);
+        b->setText(QString::fromUtf8(text));
+        dress(b, {designFont(12, true), Qt::black, colour});
+        return b;
+    };
+    cmdstart = step("cmdstart", "Wij maken een willekeurig getal", QColor(255, 255, 0), 3600, "raket");
+    cmdeenheid = step("cmdeenheid", "Dat getal bestaat uit eenheden", green, 3600, nullptr);
+    cmdtiental = step("cmdtiental", "Dat getal bestaat uit tientallen", QColor(0, 255, 255), 3600, nullptr);
+    cmdhonderdtal
+        = step("cmdhonderdtal", "Dat getal bestaat uit honderdtallen", QColor(255, 128, 0), 3600, nullptr);
+    cmdnogeens = step("cmdnogeens", "Nog eens?", QColor(192, 192, 255), 2400, nullptr);
+    cmdnogeens->hide();
+    cmdstop = place(new PictureButton(this, picture("stop")), "cmdstop", 5160, 2280, 2175, 1935);
+    setBackColor(cmdstop, QColor(128, 0, 0));
+    cmdstop->setToolTip(QStringLiteral("STOP"));
+    cmdstop->hide();
+
+    txthonderdtal = display("txthonderdtal", 2400, 4680, 1095, 975, 36);
+    txttiental = display("txttiental", 4320, 4680, 1095, 975, 36);
+    txteenheid = display("txteenheid", 6240, 4680, 1095, 975, 36);
+    auto letter = [this](const char *name, const char *text, int left) {
+        auto *l = dress(caption(place(new Label(this), name, left, 5880, 1095, 975), QLatin1String(text),
+                            Qt::AlignCenter),
+            {designFont(36, true), white, QColor(0, 128, 0)});
+        l->hide();
+        return l;
+    };
+    lblhonderd = letter("lblhonderd", "H", 2400);
+    lbltiental = letter("lbltiental", "T", 4320);
+    lbleenheid = letter("lbleenheid", "E", 6240);
+    Image3 = place(new Picture(this, picture("ster")), "Image3", 9480, 6840, 480, 420);
+
+    // The four step buttons share one spot; only one of them shows at a time.
+    stack({Shape1, txtgetal, cmdstart, cmdeenheid, cmdtiental, cmdhonderdtal, cmdnogeens, cmdstop, txthonderdtal,
+        txttiental, txteenheid, lblhonderd, lbltiental, lbleenheid, Image3});
+
+    connect(cmdstart, &QAbstractButton::clicked, this, &frmtestmin::cmdstart_Click);
+    connect(cmdeenheid, &QAbstractButton::clicked, this, [this] {
+        reveal(lbleenheid, txteenheid, eenheid1);
+        cmdtiental->show();
+        cmdeenheid->hide();
+        cmdtiental->setFocus();
+    });
+    connect(cmdtiental, &QAbstractButton::clicked, this, [this] {
+        reveal(lbltiental, txttiental, tiental1);
+        cmdtiental->hide();
+        cmdhonderdtal->show();
+        cmdhonderdtal->setFocus();
+    });
+    connect(cmdhonderdtal, &QAbstractButton::clicked, this, [this] {
+        reveal(lblhonderd, txthonderdtal, honderdtal1);
+        cmdhonderdtal->hide();
+        cmdnogeens->show();
+        cmdstop->show();
+        cmdnogeens->setFocus();
+    });
+    connect(cmdnogeens, &QAbstractButton::clicked, this, &frmtestmin::cmdnogeens_Click);
+    connect(cmdstop, &QAbstractButton::clicked, this, &frmtestmin::cmdstop_Click);
+    cmdstart->setFocus();
+}
+
+void frmtestmin::beginstand()
+{
+    for (TextBox *box : {txteenheid, txttiental, txthonderdtal}) {
+        setBackColor(box, white);
+        box->setText(QString());
+    }
+    for (QWidget *w : {cmdeenheid, cmdtiental, cmdhonderdtal, cmdnogeens, cmdstop})
+        w->hide();
+    for (QWidget *w : {lbleenheid, lbltiental, lblhonderd})
+        w->hide();
+}
+
+void frmtestmin::load()
+{
+    centre();
+    beginstand();
+}
+
+void frmtestmin::activate()
+{
+    centre();
+    beginstand();
+    // Coming back half-way through would otherwise leave no button at all:
+    // the number starts again from the beginning.
+    if (cmdstart->isHidden()) {
+        cmdstart->show();
+        txtgetal->setText(QString());
+    }
+    cmdstart->setFocus();
+}
+
+void frmtestmin::reveal(Label *letter, TextBox *box, qint16 digit)
+{
+    letter->show();
+    setBackColor(box, green);
+    setForeColor(box, white);
+    box->setText(numberText(digit));
+}
+
+void frmtestmin::cmdstart_Click()
+{
+    for (TextBox *box : {txteenheid, txttiental, txthonderdtal})
+        box->setText(QString());
+    RandomSource &r = runtime().random();
+    r.reseed();
+    eenheid1 = qint16(r.digit0to8());
+    tiental1 = qint16(r.digit0to8());
+    honderdtal1 = qint16(r.digit0to8());
+    if (honderdtal1 == 0)
+        honderdtal1 = 1;
+    getal1 = qint16(100 * honderdtal1 + 10 * tiental1 + eenheid1);
+    txtgetal->setText(numberText(getal1));
+    cmdeenheid->show();
+    cmdstart->hide();
+    cmdeenheid->setFocus();
+}
+
+void frmtestmin::cmdnogeens_Click()
+{
+    beginstand();
+    cmdstart->show();
+    txtgetal->setText(QString());
+    cmdstart->setFocus();
+}
+
+void frmtestmin::cmdstop_Click()
+{
+    cmdnogeens_Click();
+    open(QStringLiteral("frmkiesbasis"));
+    hide();
+}
+
+void frmtestmin::closeRequested()
+{
+    cmdstop_Click();
+}
+
+void registerRecognitionScreens(Runtime &rt)
+{
+    rt.registerKind(QStringLiteral("frmtestmin"), [](Runtime &r) { return new frmtestmin(r); });
+}
+
+} // namespace kolomaf
