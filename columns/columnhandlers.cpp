@@ -278,23 +278,14 @@ void ColumnScreen::plainCellChanged(int column)
     case E:
     case T: {
         TextBox *next = cells()[column + 1];
+        // Green means filled in; only a right digit moves the header on.
+        setBackColor(cell, brightGreen);
+        Line1[column]->hide();
+        Line1[column + 1]->show();
+        next->setFocus();
         if (right) {
-            setBackColor(cell, brightGreen);
-            Line1[column]->hide();
-            Line1[column + 1]->show();
-            next->setFocus();
-            if (column == E) {
-                lblreeksT->show();
-                lblreeksE->hide();
-            } else {
-                lblreeksT->hide();
-                lblreeksH->show();
-            }
-        } else {
-            next->setFocus();
-            setBackColor(cell, brightGreen);
-            Line1[column]->hide();
-            Line1[column + 1]->show();
+            headers()[column]->hide();
+            headers()[column + 1]->show();
         }
         setBackColor(lblhelp, brightGreen);
         lblhelp->setText(QLatin1String(column == E ? m_config.unitsDone : m_config.tensDone));
@@ -458,18 +449,11 @@ void ColumnScreen::wrongColumn(int column)
         const QColor headerColour = m_config.paleHeadersOnWrongHundreds ? paleGreen : brightGreen;
         setBackColor(lblreeksD, brightGreen);
         showHeaders({lblreeksH, lblreeksT, lblreeksE}, headerColour);
+        // The hundreds variant of the series rule: START only after a correction.
         cmdnieuw->hide();
-        if (indx == 5) {
-            cmdnieuw->hide();
-            cmdstop->show();
-        } else if (indx > 5) {
-            cmdstop->show();
-            cmdnieuw->hide();
+        cmdstop->setVisible(indx >= 5);
+        if (indx > 5)
             lblreeksD->show();
-        } else {
-            cmdnieuw->hide();
-            cmdstop->hide();
-        }
     } else {
         showHeaders({lblreeksD, lblreeksH, lblreeksT, lblreeksE}, paleGreen);
         seriesRule();

@@ -211,7 +211,6 @@ void Runtime::becameActive(Screen *s)
         return;
     m_active = s;
     s->activate();
-    Q_EMIT activated(s);
 }
 
 void Runtime::becameHidden(Screen *s)

@@ -94,9 +94,6 @@ public:
     // Fonts, style and icon the screens are designed for; once per process.
     static void prepareApplication();
 
-Q_SIGNALS:
-    void activated(kolomaf::Screen *screen);
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
