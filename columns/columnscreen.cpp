@@ -316,6 +316,8 @@ void ColumnScreen::leaveToMenu()
     auto *menu = runtime().screen<frmbasis>(QStringLiteral("frmbasis"));
     if (!menu)
         return;
+    // A screen left open behind another one holds an old total.
+    copyTotalIn();
     menu->show();
     menu->lblgemaakt->setText(numberText(z));
 }

@@ -533,6 +533,33 @@ private Q_SLOTS:
         ColumnScreen *other = open(QStringLiteral("CIFERMBT"));
         QCOMPARE(other->z, qint16(5));
     }
+
+    void aScreenLeftOpenBehindKeepsNoOldTotal()
+    {
+        // Through the main window's menu a pupil can open a second column
+        // screen while the first stays up with the total it copied in.
+        ColumnScreen *behind = open(QStringLiteral("Kolomaf1000zb"));
+        ColumnScreen *s = open(QStringLiteral("CIFERMBE"));
+        queue(QStringLiteral("CIFERMBE"), 2);
+        click(s->cmdnieuw);
+        typeAnswer(s, QStringLiteral("235"));
+        click(s->cmdverbeter);
+        QCOMPARE(menu()->lblgemaakt->text(), QStringLiteral("1"));
+
+        // A right answer counted on the screen behind counts on from 1.
+        queue(QStringLiteral("Kolomaf1000zb"));
+        behind->cmdnieuw->click();
+        for (QChar d : {QLatin1Char('3'), QLatin1Char('3'), QLatin1Char('4')})
+            QTest::keyClick(behind->focusWidget(), d.toLatin1());
+        behind->cmdverbeter->click();
+        QCOMPARE(menu()->lblgemaakt->text(), QStringLiteral("2"));
+
+        // Closing either one hands back the whole total.
+        s->close();
+        QCOMPARE(menu()->lblgemaakt->text(), QStringLiteral("2"));
+        behind->cmdstop2->click();
+        QCOMPARE(menu()->lblgemaakt->text(), QStringLiteral("2"));
+    }
 };
 
 QTEST_MAIN(TestExercises)
