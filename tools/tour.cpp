@@ -166,10 +166,12 @@ int main(int argc, char *argv[])
             opener->hide();
             press(rt, "frmbasis", "cmdeinde");
         }
-        walkTo(rt, QStringLiteral("frmtestmin"));
-        app.processEvents();
-        press(rt, "frmtestmin", "cmdstart");
-        rt.screen(QStringLiteral("frmtestmin"))->hide();
+        for (const char *name : {"frmtestmin", "frmtest2min", "frmtest3min"}) {
+            walkTo(rt, QLatin1String(name));
+            app.processEvents();
+            press(rt, name, "cmdstart");
+            rt.screen(QLatin1String(name))->hide();
+        }
         walkTo(rt, QStringLiteral("frminfo"));
         QTimer::singleShot(500, &app, [] {
             std::printf("peak_kib %ld\n", peakKiB());
