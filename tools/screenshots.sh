@@ -17,6 +17,9 @@ for s in Kolomaf1000zb CIFERMBE CIFERMBT CIFERMBH; do
   screens+=("$s:exercise" "$s:prima" "$s:fout" "$s:reeks")
 done
 screens+=(frmtestmin "frmtestmin:1" "frmtestmin:4")
+for st in naam copy prima fout reeks; do
+  screens+=("frmcijferschrijf:$st")
+done
 for s in CIFERMBE CIFERMBT CIFERMBH; do
   screens+=("$s:borrow" "frmbrugdraadminMB${s:7:1}:open" "frmbrugdraadminMB${s:7:1}:ten" "frmbrugdraadminMB${s:7:1}:done")
 done
