@@ -1,6 +1,7 @@
 #include "recognition/placevalue.h"
 
 #include "assets/assets.h"
+#include "recognition/twonumbers.h"
 #include "shell/build.h"
 #include "shell/numbers.h"
 
@@ -65,8 +66,8 @@ frmtestmin::frmtestmin(Runtime &rt)
     Image3 = place(new Picture(this, picture("ster")), "Image3", 9480, 6840, 480, 420);
 
     // The four step buttons share one spot; only one of them shows at a time.
-    stack({Shape1, txtgetal, cmdstart, cmdeenheid, cmdtiental, cmdhonderdtal, cmdnogeens, cmdstop, txthonderdtal,
-        txttiental, txteenheid, lblhonderd, lbltiental, lbleenheid, Image3});
+    stack({Shape1, txtgetal, cmdstart, cmdeenheid, cmdtiental, cmdhonderdtal, cmdnogeens, cmdstop,
+        txthonderdtal, txttiental, txteenheid, lblhonderd, lbltiental, lbleenheid, Image3});
 
     connect(cmdstart, &QAbstractButton::clicked, this, &frmtestmin::cmdstart_Click);
     connect(cmdeenheid, &QAbstractButton::clicked, this, [this] {
@@ -173,6 +174,7 @@ void frmtestmin::closeRequested()
 void registerRecognitionScreens(Runtime &rt)
 {
     rt.registerKind(QStringLiteral("frmtestmin"), [](Runtime &r) { return new frmtestmin(r); });
+    registerTwoNumbersScreens(rt);
 }
 
 } // namespace kolomaf

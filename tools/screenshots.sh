@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Renders a screenshot of every screen under Xvfb into docs/screenshots/.
+# Renders a screenshot of every screen under Xvfb into docs/screenshots/,
+# or of the NAME:STATE arguments only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-KOLOMAF_EXTRA_PACKAGES="xvfb xauth imagemagick" tools/setup.sh
+KOLOMAF_EXTRA_PACKAGES="xvfb xauth imagemagick" tools/setup.sh >/dev/null
 out=docs/screenshots
 mkdir -p "$out"
 
@@ -17,12 +18,16 @@ for s in Kolomaf1000zb CIFERMBE CIFERMBT CIFERMBH; do
   screens+=("$s:exercise" "$s:prima" "$s:fout" "$s:reeks")
 done
 screens+=(frmtestmin "frmtestmin:1" "frmtestmin:4")
+screens+=(frmtest2min "frmtest2min:1" "frmtest2min:3" "frmtest2min:4" "frmtest2min:easy")
+screens+=(frmtest3min "frmtest3min:4" "frmtest3min:lend" "frmtest3min:easy")
 for st in naam copy prima fout reeks; do
   screens+=("frmcijferschrijf:$st")
 done
 for s in CIFERMBE CIFERMBT CIFERMBH; do
   screens+=("$s:borrow" "frmbrugdraadminMB${s:7:1}:open" "frmbrugdraadminMB${s:7:1}:ten" "frmbrugdraadminMB${s:7:1}:done")
 done
+# Names on the command line pick a few of them.
+(($#)) && screens=("$@")
 for s in "${screens[@]}"; do
   log=$(mktemp)
   DISPLAY=$display build/kolomaf-tour "$s" >"$log" 2>/dev/null &

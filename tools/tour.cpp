@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "bridge/bridgescreen.h"
 #include "columns/columnscreen.h"
+#include "recognition/twonumbers.h"
 #include "shell/runtime.h"
 #include "shell/shellscreens.h"
 #include "writing/writingscreen.h"
@@ -14,10 +15,27 @@
 #include <QFile>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 using namespace kolomaf;
 
 namespace {
+
+// Known digits, so the demonstration screens show a chosen subtraction.
+class FixedDigits : public RandomSource
+{
+public:
+    explicit FixedDigits(QList<int> digits)
+        : m_digits(std::move(digits))
+    {
+    }
+    int digit0to8() override { return next(); }
+    int digit1to9() override { return next(); }
+
+private:
+    int next() { return m_digits.isEmpty() ? 1 : m_digits.takeFirst(); }
+    QList<int> m_digits;
+};
 
 void press(Runtime &rt, const char *screen, const char *button)
 {
@@ -33,10 +51,16 @@ bool walkTo(Runtime &rt, const QString &target)
     press(rt, "frmmecenaat1", "cmdkombinnen");
     if (target == QLatin1String("frmkiesbasis"))
         return true;
-    if (target == QLatin1String("frmtestmin")) {
-        press(rt, "frmkiesbasis", "Command1");
-        return true;
-    }
+    const struct
+    {
+        const char *screen, *button;
+    } demonstrations[]
+        = {{"frmtestmin", "Command1"}, {"frmtest2min", "Command2"}, {"frmtest3min", "Command3"}};
+    for (const auto &d : demonstrations)
+        if (target == QLatin1String(d.screen)) {
+            press(rt, "frmkiesbasis", d.button);
+            return true;
+        }
     if (target == QLatin1String("frminfo")) {
         press(rt, "frmkiesbasis", "cmdeinde");
         return true;
@@ -221,12 +245,28 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "kolomaf-tour: no way to %s\n", argv[1]);
         return 2;
     }
-    // The place-value screen: STATE is how many presses, 1 to 4.
-    if (target == QLatin1String("frmtestmin"))
-        for (int press = 0; press < state.toInt(); ++press)
-            if (auto *b = qobject_cast<QAbstractButton *>(QApplication::focusWidget() ? QApplication::focusWidget()
-                                                                                       : rt.screen(target)->focusWidget()))
+    // The demonstration screens: STATE is how many presses, 1 to 4; on the
+    // two-number screens "easy" shows an easy subtraction, "lend" a borrow.
+    int presses = state.toInt();
+    if (auto *two = rt.screen<TwoNumbersScreen>(target); two && !state.isEmpty()) {
+        const bool easy = state == QLatin1String("easy");
+        const bool sums = target == QLatin1String("frmtest2min");
+        QList<int> digits = easy ? QList<int> {8, 3, 6, 2, 0, 0} : QList<int> {2, 5, 1, 4, 0, 0};
+        if (sums)
+            digits << digits[0] << digits[1];
+        digits << 7 << 3;
+        rt.setRandom(std::make_unique<FixedDigits>(digits));
+        if (presses == 0)
+            presses = 4;
+    }
+    if (target.startsWith(QLatin1String("frmtest")))
+        for (int press = 0; press < presses; ++press)
+            if (auto *b = qobject_cast<QAbstractButton *>(QApplication::focusWidget()
+                        ? QApplication::focusWidget()
+                        : rt.screen(target)->focusWidget()))
                 b->click();
+    if (state == QLatin1String("lend"))
+        Q_EMIT rt.screen<frmtest3min>(target)->txttiental->clicked();
     if (!state.isEmpty())
         if (auto *column = rt.screen<ColumnScreen>(target))
             playState(column, state);

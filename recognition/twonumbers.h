@@ -1,0 +1,134 @@
+#pragma once
+
+#include "shell/controls.h"
+#include "shell/random.h"
+#include "shell/runtime.h"
+
+#include <QRect>
+
+namespace kolomaf {
+
+// The six digits of a demonstrated subtraction, first number above.
+struct TwoNumbers
+{
+    qint16 eenheid1 = 0, tiental1 = 0, honderdtal1 = 0;
+    qint16 eenheid2 = 0, tiental2 = 0, honderdtal2 = 0;
+};
+
+// Hundreds at least one apart; the first units digit is never 0.
+TwoNumbers drawSums(RandomSource &r);
+// Hundreds at least two apart, so a borrowed hundred still leaves one.
+TwoNumbers drawDifferences(RandomSource &r);
+
+// Where the two demonstration screens differ in look; positions in twips.
+struct TwoNumbersDesign
+{
+    const char *name;
+    const char *title;
+    QColor background;
+    QRect shape;
+    int numberLeft, numberWidth, number1Top, number2Top;
+    int leftH, leftT, leftE, letterLeftT;
+    int letterTop, digit1Top, digit2Top, sumTop;
+    QRect minus;
+    int barY;
+    QPoint logo;
+    TwoNumbers (*draw)(RandomSource &);
+};
+
+// Two numbers split into columns one press at a time, then the column
+// differences with what a negative one means.
+class TwoNumbersScreen : public Screen
+{
+    Q_OBJECT
+    Q_PROPERTY(qint16 eenheid1 MEMBER eenheid1)
+    Q_PROPERTY(qint16 tiental1 MEMBER tiental1)
+    Q_PROPERTY(qint16 honderdtal1 MEMBER honderdtal1)
+    Q_PROPERTY(qint16 eenheid2 MEMBER eenheid2)
+    Q_PROPERTY(qint16 tiental2 MEMBER tiental2)
+    Q_PROPERTY(qint16 honderdtal2 MEMBER honderdtal2)
+    Q_PROPERTY(qint16 getal1 MEMBER getal1)
+    Q_PROPERTY(qint16 getal2 MEMBER getal2)
+
+public:
+    qint16 eenheid1 = 0, tiental1 = 0, honderdtal1 = 0;
+    qint16 eenheid2 = 0, tiental2 = 0, honderdtal2 = 0;
+    qint16 getal1 = 0, getal2 = 0;
+
+    Shape *Shape1;
+    TextBox *txtgetal, *txtgetal2;
+    Label *lblhonderd, *lbltiental, *lbleenheid;
+    TextBox *txthonderdtal, *txttiental, *txteenheid;
+    TextBox *txthonderdtal2, *txttiental2, *txteenheid2;
+    Label *lblplus;
+    Line *lnplus;
+    TextBox *txtsomH, *txtsomT, *txtsomE;
+    PictureButton *cmdstart, *cmdeerste, *cmdtweede, *cmdsom, *cmdnogeens, *cmdstop;
+    Label *lbluitleg, *lbluitleg2, *lbluitleg3, *lbluitlegtotaal;
+    Picture *Image1, *Image3;
+
+    // The step button the pupil sees: the one stacked highest of those shown.
+    PictureButton *topStep() const;
+
+protected:
+    TwoNumbersScreen(Runtime &rt, const TwoNumbersDesign &design);
+
+    // Digits and boxes in column order E, T, H.
+    TextBox *digitBox(int column, int row) const;
+    TextBox *display(const char *name, int left, int top, int width, int height, qreal points);
+    Label *explanation(const char *name, int top, int height, bool bold = false);
+    void stepsOnTop();
+
+    virtual void beginstand();
+    // What the column differences mean, once they are written.
+    virtual void explain() = 0;
+
+    void load() override;
+    void activate() override;
+    void closeRequested() override;
+
+private:
+    void cmdstart_Click();
+    void cmdeerste_Click();
+    void cmdtweede_Click();
+    void cmdsom_Click();
+    void cmdnogeens_Click();
+    void cmdstop_Click();
+    void showStep(PictureButton *b);
+
+    const TwoNumbersDesign &m_design;
+};
+
+class frmtest2min : public TwoNumbersScreen
+{
+    Q_OBJECT
+public:
+    explicit frmtest2min(Runtime &rt);
+    Picture *Image2;
+
+protected:
+    void explain() override;
+};
+
+// Adds the borrowing itself: the red digit lends when clicked.
+class frmtest3min : public TwoNumbersScreen
+{
+    Q_OBJECT
+public:
+    explicit frmtest3min(Runtime &rt);
+    TextBox *txtplusH, *txtplusT, *txtplusE;
+    Label *lblsplits;
+    Picture *Image2;
+
+protected:
+    void beginstand() override;
+    void explain() override;
+
+private:
+    void txthonderdtal_Click();
+    void txttiental_Click();
+};
+
+void registerTwoNumbersScreens(Runtime &rt);
+
+} // namespace kolomaf

@@ -1,0 +1,354 @@
+#include "helpers.h"
+#include "recognition/twonumbers.h"
+#include "scripted.h"
+#include "shell/shellscreens.h"
+
+#include <QSet>
+#include <QTest>
+
+using namespace kolomaf;
+using kolomaf::test::click;
+using kolomaf::test::shown;
+
+namespace {
+const QColor red(255, 0, 0), white(255, 255, 255), black(0, 0, 0);
+
+// The digits the screens draw for a subtraction E1 E2 T1 T2 and hundreds.
+QList<int> script(bool sums, int e1, int e2, int t1, int t2, int h1 = 7, int h2 = 3)
+{
+    QList<int> s {0, e2, t1, t2, 0, 0};
+    if (sums)
+        s << e1 << e2;
+    else
+        s[0] = e1;
+    return s << h1 << h2;
+}
+} // namespace
+
+class TestTwoNumbers : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<test::Program> p;
+
+    TwoNumbersScreen *open(const QString &name)
+    {
+        click(p->screen<frmmecenaat1>("frmmecenaat1")->cmdkombinnen);
+        auto *choice = p->screen<frmkiesbasis>("frmkiesbasis");
+        click(name == QLatin1String("frmtest2min") ? choice->Command2 : choice->Command3);
+        return p->rt.screen<TwoNumbersScreen>(name);
+    }
+    // Opens the screen and walks it to the differences of a chosen subtraction.
+    template <class S> S *differences(const QList<int> &digits)
+    {
+        const QString name
+            = QString::fromLatin1(S::staticMetaObject.className()).section(QLatin1Char(':'), -1);
+        auto *s = qobject_cast<S *>(open(name));
+        p->rt.setRandom(std::make_unique<test::ScriptedRandom>(digits));
+        for (QAbstractButton *b : {s->cmdstart, s->cmdeerste, s->cmdtweede, s->cmdsom})
+            click(b);
+        return s;
+    }
+    static QStringList visibleSteps(TwoNumbersScreen *s)
+    {
+        QStringList out;
+        for (QWidget *b : {s->cmdstart, s->cmdeerste, s->cmdtweede, s->cmdsom, s->cmdnogeens, s->cmdstop})
+            if (shown(b))
+                out << b->objectName();
+        return out;
+    }
+    static QString row(TextBox *h, TextBox *t, TextBox *e)
+    {
+        return QStringList {shown(h) ? h->text() : QStringLiteral("_"),
+            shown(t) ? t->text() : QStringLiteral("_"), shown(e) ? e->text() : QStringLiteral("_")}
+            .join(QLatin1Char('|'));
+    }
+    static QString sums(TwoNumbersScreen *s) { return row(s->txtsomH, s->txtsomT, s->txtsomE); }
+    static QString lentRow(frmtest3min *s) { return row(s->txtplusH, s->txtplusT, s->txtplusE); }
+    static bool isRed(TextBox *b) { return backColor(b) == red && foreColor(b) == white; }
+
+private Q_SLOTS:
+    void init() { p = std::make_unique<test::Program>(); }
+    void cleanup() { p.reset(); }
+
+    void drawRulesHoldOverManyDraws()
+    {
+        ClockRandom r(7u);
+        QSet<int> sumHundreds, gaps;
+        for (int n = 0; n < 5000; ++n) {
+            const TwoNumbers s = drawSums(r);
+            QVERIFY(s.honderdtal1 >= 2 && s.honderdtal1 <= 9 && s.honderdtal2 >= 1);
+            QVERIFY(s.honderdtal1 > s.honderdtal2);
+            QVERIFY(s.eenheid1 >= 1 && s.eenheid1 <= 9);
+            for (int d : {s.eenheid2, s.tiental1, s.tiental2})
+                QVERIFY(d >= 0 && d <= 8);
+            sumHundreds << s.honderdtal1;
+
+            const TwoNumbers d = drawDifferences(r);
+            QVERIFY(d.honderdtal1 - d.honderdtal2 >= 2);
+            QVERIFY(d.honderdtal1 >= 3 && d.honderdtal2 >= 1 && d.honderdtal2 <= 7);
+            for (int v : {d.eenheid1, d.eenheid2, d.tiental1, d.tiental2})
+                QVERIFY(v >= 0 && v <= 8);
+            gaps << d.honderdtal1 - d.honderdtal2;
+        }
+        QCOMPARE(sumHundreds.size(), 8);
+        QVERIFY(gaps.contains(2) && gaps.contains(8));
+    }
+
+    void drawOrderAndRedraws_data()
+    {
+        QTest::addColumn<bool>("sums");
+        QTest::addColumn<QList<int>>("digits");
+        QTest::addColumn<QString>("draws");
+        QTest::addColumn<QList<int>>("expected"); // e1 e2 t1 t2 h1 h2
+        QTest::newRow("sums: tens kept, units and hundreds redrawn")
+            << true << QList<int> {1, 2, 3, 4, 5, 6, 9, 0, 6, 2} << QStringLiteral("0000001011")
+            << QList<int> {9, 0, 3, 4, 6, 2};
+        QTest::newRow("sums: equal hundreds drawn again")
+            << true << QList<int> {1, 2, 3, 4, 5, 6, 9, 0, 3, 5, 4, 4, 4, 3}
+            << QStringLiteral("00000010111111") << QList<int> {9, 0, 3, 4, 4, 3};
+        QTest::newRow("differences: a first gap of 2 is kept")
+            << false << QList<int> {0, 2, 3, 4, 5, 6, 5, 3} << QStringLiteral("00000011")
+            << QList<int> {0, 2, 3, 4, 5, 3};
+        QTest::newRow("differences: a gap of 1 needs 3 after it")
+            << false << QList<int> {0, 2, 3, 4, 5, 6, 5, 4, 6, 4, 7, 4} << QStringLiteral("000000111111")
+            << QList<int> {0, 2, 3, 4, 7, 4};
+        QTest::newRow("differences: a larger second needs 3 after it")
+            << false << QList<int> {0, 2, 3, 4, 5, 6, 4, 4, 5, 3, 8, 1} << QStringLiteral("000000111111")
+            << QList<int> {0, 2, 3, 4, 8, 1};
+    }
+    void drawOrderAndRedraws()
+    {
+        QFETCH(bool, sums);
+        QFETCH(QList<int>, digits);
+        QFETCH(QString, draws);
+        QFETCH(QList<int>, expected);
+        test::ScriptedRandom r(digits);
+        const TwoNumbers n = sums ? drawSums(r) : drawDifferences(r);
+        QCOMPARE(r.draws, draws);
+        QVERIFY(r.used() && !r.outOfRange);
+        QCOMPARE(r.reseeds, 1);
+        QCOMPARE((QList<int> {n.eenheid1, n.eenheid2, n.tiental1, n.tiental2, n.honderdtal1, n.honderdtal2}),
+            expected);
+    }
+
+    void eachPressShowsOneMoreStep_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("sums") << QStringLiteral("frmtest2min");
+        QTest::newRow("differences") << QStringLiteral("frmtest3min");
+    }
+    void eachPressShowsOneMoreStep()
+    {
+        QFETCH(QString, name);
+        TwoNumbersScreen *s = open(name);
+        p->rt.setRandom(
+            std::make_unique<test::ScriptedRandom>(script(name.endsWith(QLatin1String("2min")), 2, 5, 1, 4)));
+        QCOMPARE(s->topStep(), s->cmdstart);
+        QCOMPARE(s->txtgetal->text(), QString());
+
+        click(s->cmdstart);
+        QCOMPARE(s->txtgetal->text(), QStringLiteral("712"));
+        QCOMPARE(s->txtgetal2->text(), QStringLiteral("345"));
+        QCOMPARE(row(s->txthonderdtal, s->txttiental, s->txteenheid), QStringLiteral("_|_|_"));
+        QCOMPARE(s->topStep(), s->cmdeerste);
+
+        click(s->cmdeerste);
+        QCOMPARE(row(s->txthonderdtal, s->txttiental, s->txteenheid), QStringLiteral("7|1|2"));
+        QVERIFY(shown(s->lblhonderd) && shown(s->lbltiental) && shown(s->lbleenheid));
+        QCOMPARE(row(s->txthonderdtal2, s->txttiental2, s->txteenheid2), QStringLiteral("_|_|_"));
+        QCOMPARE(s->topStep(), s->cmdtweede);
+
+        click(s->cmdtweede);
+        QCOMPARE(row(s->txthonderdtal2, s->txttiental2, s->txteenheid2), QStringLiteral("3|4|5"));
+        QCOMPARE(backColor(s->txteenheid2), QColor(0, 255, 0));
+        QCOMPARE(sums(s), QStringLiteral("_|_|_"));
+        QVERIFY(!shown(s->lnplus) && !shown(s->lblplus));
+
+        click(s->cmdsom);
+        QCOMPARE(sums(s), QStringLiteral("4|-3|-3"));
+        QVERIFY(shown(s->lnplus) && shown(s->lblplus));
+        // Earlier steps stay shown under the last one; only the top one
+        // takes the keyboard.
+        QCOMPARE(visibleSteps(s),
+            (QStringList {QStringLiteral("cmdeerste"), QStringLiteral("cmdtweede"), QStringLiteral("cmdsom"),
+                QStringLiteral("cmdnogeens"), QStringLiteral("cmdstop")}));
+        QCOMPARE(s->focusWidget(), s->cmdnogeens);
+        QCOMPARE(s->cmdsom->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(s->cmdnogeens->focusPolicy(), Qt::StrongFocus);
+        QVERIFY(s->lbluitleg3->text().isEmpty());
+    }
+
+    void sumsExplainEachColumn_data()
+    {
+        QTest::addColumn<QList<int>>("digits");
+        QTest::addColumn<bool>("redE");
+        QTest::addColumn<bool>("redT");
+        QTest::newRow("easy, with equal digits") << script(true, 5, 5, 3, 3) << false << false;
+        QTest::newRow("units below zero") << script(true, 2, 5, 3, 1) << true << false;
+        QTest::newRow("tens below zero") << script(true, 6, 5, 1, 4) << false << true;
+        QTest::newRow("both below zero") << script(true, 2, 5, 1, 4) << true << true;
+    }
+    void sumsExplainEachColumn()
+    {
+        QFETCH(QList<int>, digits);
+        QFETCH(bool, redE);
+        QFETCH(bool, redT);
+        auto *s = differences<frmtest2min>(digits);
+        QCOMPARE(isRed(s->txtsomE), redE);
+        QCOMPARE(isRed(s->txtsomT), redT);
+        QCOMPARE(backColor(s->txtsomH), white);
+        QCOMPARE(s->lbluitleg->text(),
+            redE ? QStringLiteral(" verschil van de E is kleiner dan 0, er wordt T gewisseld") : QString());
+        QCOMPARE(s->lbluitleg2->text(),
+            redT ? QStringLiteral(" verschil van de T is kleiner dan 0, er wordt H gewisseld") : QString());
+        QCOMPARE(shown(s->lbluitlegtotaal), !redE && !redT);
+        if (!redE && !redT)
+            QVERIFY(s->lbluitlegtotaal->text().startsWith(
+                QLatin1String("  het verschil van E, van T en van H is")));
+
+        click(s->cmdnogeens);
+        QCOMPARE(s->topStep(), s->cmdstart);
+        QCOMPARE(s->focusWidget(), s->cmdstart);
+        QVERIFY(!shown(s->lbluitlegtotaal) && s->lbluitleg->text().isEmpty());
+        QCOMPARE(s->txtgetal2->text(), QString());
+        // The next differences start black on white, whatever came before.
+        p->rt.setRandom(std::make_unique<test::ScriptedRandom>(script(true, 5, 5, 3, 3)));
+        for (QAbstractButton *b : {s->cmdstart, s->cmdeerste, s->cmdtweede, s->cmdsom})
+            click(b);
+        for (TextBox *b : {s->txtsomE, s->txtsomT})
+            QVERIFY(backColor(b) == white && foreColor(b) == black);
+    }
+
+    void borrowing_data()
+    {
+        QTest::addColumn<QList<int>>("digits");
+        QTest::addColumn<QString>("clicks"); // in order: H, T
+        QTest::addColumn<QString>("lent"); // H|T|E above the columns, _ when hidden
+        QTest::addColumn<QString>("sums");
+        QTest::addColumn<QString>("red"); // first-number boxes on red, H T E
+        const QList<int> onlyT = script(false, 6, 5, 1, 4), onlyE = script(false, 2, 5, 6, 4),
+                         equalT = script(false, 2, 5, 4, 4), both = script(false, 2, 5, 1, 4);
+        QTest::newRow("easy: nothing to click")
+            << script(false, 6, 5, 4, 4) << QString() << QStringLiteral("_|_|_") << QStringLiteral("4|0|1")
+            << QStringLiteral("---");
+        QTest::newRow("only T below: H lends") << onlyT << QStringLiteral("H") << QStringLiteral("6|11|_")
+                                               << QStringLiteral("3|7|1") << QStringLiteral("HT-");
+        QTest::newRow("only E below: T lends") << onlyE << QStringLiteral("T") << QStringLiteral("_|5|12")
+                                               << QStringLiteral("4|1|7") << QStringLiteral("-TE");
+        QTest::newRow("only E below, equal tens: a hundred too")
+            << equalT << QStringLiteral("T") << QStringLiteral("6|13|12") << QStringLiteral("3|9|7")
+            << QStringLiteral("HTE");
+        QTest::newRow("both below, H first") << both << QStringLiteral("HT") << QStringLiteral("6|10|12")
+                                             << QStringLiteral("3|6|7") << QStringLiteral("HTE");
+        QTest::newRow("both below, T first") << both << QStringLiteral("TH") << QStringLiteral("6|10|12")
+                                             << QStringLiteral("3|6|7") << QStringLiteral("HTE");
+    }
+    void borrowing()
+    {
+        QFETCH(QList<int>, digits);
+        QFETCH(QString, clicks);
+        QFETCH(QString, lent);
+        QFETCH(QString, sums);
+        QFETCH(QString, red);
+        auto *s = differences<frmtest3min>(digits);
+        const bool lowT = s->tiental1 < s->tiental2, lowE = s->eenheid1 < s->eenheid2;
+        QCOMPARE(s->txthonderdtal->isEnabled(), lowT);
+        QCOMPARE(s->txttiental->isEnabled(), lowE);
+        QCOMPARE(s->lblsplits->text().isEmpty(), !lowT && !lowE);
+        QCOMPARE(shown(s->lbluitlegtotaal), !lowT && !lowE);
+        QCOMPARE(s->lbluitleg->text().contains(QStringLiteral("één T geleend")), lowE);
+        QCOMPARE(s->lbluitleg2->text().contains(QStringLiteral("één H geleend")), lowT);
+
+        for (QChar c : clicks)
+            click(c == QLatin1Char('H') ? s->txthonderdtal : s->txttiental);
+        QCOMPARE(lentRow(s), lent);
+        QCOMPARE(TestTwoNumbers::sums(s), sums);
+        const QString redNow = QString(isRed(s->txthonderdtal) ? QLatin1Char('H') : QLatin1Char('-'))
+            + (isRed(s->txttiental) ? QLatin1Char('T') : QLatin1Char('-'))
+            + (isRed(s->txteenheid) ? QLatin1Char('E') : QLatin1Char('-'));
+        QCOMPARE(redNow, red);
+        if (!clicks.isEmpty()) {
+            // Every loan is given once: nothing lends a second time.
+            QVERIFY(!s->txthonderdtal->isEnabled() && !s->txttiental->isEnabled());
+            QVERIFY(s->lbluitleg->text().isEmpty() && s->lbluitleg2->text().isEmpty());
+            QCOMPARE(s->lblsplits->text(),
+                QStringLiteral("Klik op de rode H of rode T en leen zo 10 T of 10 E. De rest van de H of T "
+                               "blijft staan"));
+        }
+        // The first number's own digits never change.
+        QCOMPARE(row(s->txthonderdtal, s->txttiental, s->txteenheid),
+            QStringLiteral("%1|%2|%3").arg(s->honderdtal1).arg(s->tiental1).arg(s->eenheid1));
+
+        click(s->cmdnogeens);
+        for (TextBox *b : {s->txthonderdtal, s->txttiental, s->txteenheid}) {
+            QCOMPARE(foreColor(b), black);
+            QVERIFY(!b->isEnabled());
+        }
+        QCOMPARE(lentRow(s), QStringLiteral("_|_|_"));
+        QVERIFY(s->lblsplits->text().isEmpty());
+        // Unclickable also in the next round's split, until it has to lend.
+        p->rt.setRandom(std::make_unique<test::ScriptedRandom>(script(false, 2, 5, 1, 4)));
+        click(s->cmdstart);
+        click(s->cmdeerste);
+        QTest::mouseClick(s->txttiental, Qt::LeftButton);
+        QCOMPARE(lentRow(s), QStringLiteral("_|_|_"));
+        QCOMPARE(backColor(s->txttiental), QColor(0, 255, 0));
+    }
+
+    void keyboardWalksEveryStep_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("key");
+        QTest::newRow("sums, Enter") << QStringLiteral("frmtest2min") << int(Qt::Key_Return);
+        QTest::newRow("differences, Space") << QStringLiteral("frmtest3min") << int(Qt::Key_Space);
+    }
+    void keyboardWalksEveryStep()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, key);
+        TwoNumbersScreen *s = open(name);
+        for (int round = 0; round < 2; ++round) {
+            for (int press = 0; press < 4; ++press)
+                QTest::keyClick(s->focusWidget(), Qt::Key(key));
+            QVERIFY(shown(s->txtsomH) && !s->txtsomH->text().isEmpty());
+            QCOMPARE(s->focusWidget(), s->cmdnogeens);
+            QTest::keyClick(s->focusWidget(), Qt::Key(key));
+            QCOMPARE(s->topStep(), s->cmdstart);
+        }
+    }
+
+    void everyWayOutReopensReady_data() { eachPressShowsOneMoreStep_data(); }
+    void everyWayOutReopensReady()
+    {
+        QFETCH(QString, name);
+        auto *choice = p->screen<frmkiesbasis>("frmkiesbasis");
+        TwoNumbersScreen *s = open(name);
+        for (QAbstractButton *b : {s->cmdstart, s->cmdeerste, s->cmdtweede, s->cmdsom})
+            click(b);
+        click(s->cmdstop);
+        QVERIFY(shown(choice) && !shown(s));
+        click(name == QLatin1String("frmtest2min") ? choice->Command2 : choice->Command3);
+        QCOMPARE(visibleSteps(s), QStringList {QStringLiteral("cmdstart")});
+        QCOMPARE(s->txtgetal->text(), QString());
+
+        // The window's own close control leaves the same way.
+        click(s->cmdstart);
+        s->close();
+        QVERIFY(shown(choice) && !shown(s));
+
+        // Coming back half-way through, from another window, leaves a way on.
+        click(name == QLatin1String("frmtest2min") ? choice->Command2 : choice->Command3);
+        click(s->cmdstart);
+        click(s->cmdeerste);
+        choice->show();
+        click(s->Image3);
+        QCOMPARE(p->rt.activeScreen(), s);
+        QCOMPARE(visibleSteps(s), QStringList {QStringLiteral("cmdstart")});
+        QCOMPARE(s->txtgetal->text(), QString());
+        QVERIFY(!s->txttiental->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestTwoNumbers)
+#include "tst_twonumbers.moc"
