@@ -23,8 +23,12 @@ void fitToWidth(Label *label, qreal designPoints)
     f.setPointSizeF(designPoints);
     const qreal room = label->contentsRect().width() - 4;
     const qreal needed = QFontMetricsF(f).horizontalAdvance(label->text());
-    if (needed > room && needed > 0)
+    if (needed > room) {
+        // Widths do not shrink quite in proportion: step down from the estimate.
         f.setPointSizeF(qMax<qreal>(6, designPoints * room / needed));
+        while (f.pointSizeF() > 6 && QFontMetricsF(f).horizontalAdvance(label->text()) > room)
+            f.setPointSizeF(f.pointSizeF() - 0.25);
+    }
     label->setFont(f);
 }
 
@@ -165,7 +169,7 @@ void frmcijferschrijf::txteenheden_Change()
         inform("tientallen aftrekken");
         txttientallen->setFocus();
     }
-    cmdcontrole->show();
+    showAnswerCheck();
     cmdgroenlicht->hide();
 }
 
@@ -180,8 +184,17 @@ void frmcijferschrijf::txttientallen_Change()
 void frmcijferschrijf::txthonderdtallen_Change()
 {
     inform(" klik om je aftrekking te controleren");
-    cmdcontrole->show();
-    cmdcontrole->setFocus();
+    showAnswerCheck();
+    if (!cmdcontrole->isHidden())
+        cmdcontrole->setFocus();
+}
+
+void frmcijferschrijf::showAnswerCheck()
+{
+    // With ten rows written the series is full. The amber light would lie
+    // over STOP for good once shown, so it stays away.
+    if (oefnummer < 10)
+        cmdcontrole->show();
 }
 
 void frmcijferschrijf::cmdcontrole_Click()
@@ -212,9 +225,8 @@ void frmcijferschrijf::cmdcontrole_Click()
     const Decimal result = e + t + h + d;
     resultaat = result.clamped16();
 
-    // Once the spare row is written too, no check is judged: there is no row
-    // left for it.
-    if (oefnummer <= 10) {
+    // Never a row outside the column.
+    if (oefnummer >= 0 && oefnummer <= 10) {
         const int order = compare(result, Decimal::of(verschil));
         const QString sign = order == 0 ? QStringLiteral(" = ")
             : order > 0                 ? QStringLiteral(" < ")

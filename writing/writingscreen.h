@@ -86,6 +86,7 @@ private:
     void txteenheden_Change();
     void txttientallen_Change();
     void txthonderdtallen_Change();
+    void showAnswerCheck();
     void cmdcontrole_Click();
     void writeScoreRow(const QString &line, const QColor &colour);
     void showButtonsForSeries();
