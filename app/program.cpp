@@ -5,6 +5,7 @@
 #include "recognition/placevalue.h"
 #include "shell/runtime.h"
 #include "shell/shellscreens.h"
+#include "writing/writingscreen.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@ void registerAllScreens(Runtime &rt)
     registerColumnScreens(rt);
     registerBridgeScreens(rt);
     registerRecognitionScreens(rt);
+    registerWritingScreens(rt);
 }
 
 int runProgram(QApplication &app)

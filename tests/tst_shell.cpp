@@ -351,7 +351,7 @@ private Q_SLOTS:
         // Open every screen so each picture it names is checked.
         for (const char *name : {"frmmecenaat1", "frmkiesbasis", "frmbasis", "frminfo", "Kolomaf1000zb",
                  "CIFERMBE", "CIFERMBT", "CIFERMBH", "frmbrugdraadminMBE", "frmbrugdraadminMBT", "frmbrugdraadminMBH",
-                 "frmtestmin"})
+                 "frmtestmin", "frmcijferschrijf"})
             p->screen(name);
         int pictures = 0;
         for (Screen *s : p->rt.loadedScreens()) {

@@ -20,6 +20,9 @@ done
 screens+=(frmtestmin "frmtestmin:1" "frmtestmin:4")
 screens+=(frmtest2min "frmtest2min:1" "frmtest2min:3" "frmtest2min:4" "frmtest2min:easy")
 screens+=(frmtest3min "frmtest3min:4" "frmtest3min:lend" "frmtest3min:easy")
+for st in naam copy prima fout reeks; do
+  screens+=("frmcijferschrijf:$st")
+done
 for s in CIFERMBE CIFERMBT CIFERMBH; do
   screens+=("$s:borrow" "frmbrugdraadminMB${s:7:1}:open" "frmbrugdraadminMB${s:7:1}:ten" "frmbrugdraadminMB${s:7:1}:done")
 done

@@ -8,6 +8,7 @@
 #include "recognition/twonumbers.h"
 #include "shell/runtime.h"
 #include "shell/shellscreens.h"
+#include "writing/writingscreen.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -71,7 +72,7 @@ bool walkTo(Runtime &rt, const QString &target)
     {
         const char *screen, *button;
     } columns[] = {{"Kolomaf1000zb", "Command2"}, {"CIFERMBE", "Command3"}, {"CIFERMBT", "Command4"},
-        {"CIFERMBH", "cmdkwartier"}};
+        {"CIFERMBH", "cmdkwartier"}, {"frmcijferschrijf", "Command5"}};
     for (const auto &c : columns)
         if (target == QLatin1String(c.screen)) {
             press(rt, "frmbasis", c.button);
@@ -117,6 +118,46 @@ void playState(ColumnScreen *s, const QString &state)
     s->cmdverbeter->click();
 }
 
+// The writing screen: an exercise copied right, then an answer off by ten
+// when asked for a wrong one.
+void workOut(frmcijferschrijf *s, bool wrong)
+{
+    s->cmdnieuw->click();
+    const qint16 digits[]
+        = {s->honderdtal1, s->tiental1, s->eenheid1, s->honderdtal2, s->tiental2, s->eenheid2};
+    TextBox *copy[]
+        = {s->txtgetal1H, s->txtgetal1T, s->txtgetal1E, s->txtgetal2H, s->txtgetal2T, s->txtgetal2E};
+    for (int c = 0; c < 6; ++c)
+        copy[c]->setText(QString::number(digits[c]));
+    s->cmdgroenlicht->click();
+    int result = s->verschil;
+    if (wrong)
+        result += (result / 10) % 10 < 9 ? 10 : -10;
+    s->txteenheden->setText(QString::number(result % 10));
+    s->txttientallen->setText(QString::number(result / 10 % 10));
+    s->txthonderdtallen->setText(QString::number(result / 100));
+    s->cmdcontrole->click();
+}
+
+// STATE is naam, copy (with a borrow mark), prima, fout or reeks.
+void playWriting(frmcijferschrijf *s, const QString &state)
+{
+    s->txtnaam->setText(QStringLiteral("Lotte"));
+    if (state == QLatin1String("copy")) {
+        for (int tries = 0; tries < 100 && s->txtplus100->isHidden(); ++tries)
+            s->cmdnieuw->click();
+        s->txtgetal1H->setText(QString::number(s->honderdtal1));
+        s->txtgetal1T->setText(QString::number(s->tiental1));
+        s->txtgetal1E->setText(QString::number(s->eenheid1));
+        s->txtgetal2H->setText(QString::number(s->honderdtal2));
+    } else if (state == QLatin1String("prima") || state == QLatin1String("fout")) {
+        workOut(s, state == QLatin1String("fout"));
+    } else if (state == QLatin1String("reeks")) {
+        for (int k = 0; k < 10; ++k)
+            workOut(s, k == 2 || k == 6);
+    }
+}
+
 long peakKiB()
 {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -138,7 +179,8 @@ int main(int argc, char *argv[])
         return 2;
     }
     // NAME or NAME:STATE, where a column screen's STATE is exercise, prima,
-    // fout, reeks or borrow, and a drill's is open, ten or done.
+    // fout, reeks or borrow, a drill's is open, ten or done, and the writing
+    // screen's naam, copy, prima, fout or reeks.
     const QStringList parts = QString::fromLocal8Bit(argv[1]).split(QLatin1Char(':'));
     const QString target = parts.first();
     const QString state = parts.value(1);
@@ -166,6 +208,10 @@ int main(int argc, char *argv[])
             opener->hide();
             press(rt, "frmbasis", "cmdeinde");
         }
+        walkTo(rt, QStringLiteral("frmcijferschrijf"));
+        app.processEvents();
+        playWriting(rt.screen<frmcijferschrijf>(QStringLiteral("frmcijferschrijf")), QStringLiteral("prima"));
+        press(rt, "frmcijferschrijf", "cmdstop2");
         for (const char *name : {"frmtestmin", "frmtest2min", "frmtest3min"}) {
             walkTo(rt, QLatin1String(name));
             app.processEvents();
@@ -226,6 +272,8 @@ int main(int argc, char *argv[])
     if (!state.isEmpty())
         if (auto *column = rt.screen<ColumnScreen>(target))
             playState(column, state);
+    if (auto *writing = rt.screen<frmcijferschrijf>(target))
+        playWriting(writing, state);
     QTimer::singleShot(target == QLatin1String("frminfo") ? 2500 : 400, &app, [&rt, target] {
         const QRect g = rt.screen(target)->frameGeometry();
         std::printf("ready %d %d %d %d\n", g.x(), g.y(), g.width(), g.height());

@@ -1,0 +1,320 @@
+// What the pupil does on the writing screen: the name, a new exercise,
+// copying and its check, the answer and its check, and the series.
+#include "shell/numbers.h"
+#include "writing/writingscreen.h"
+
+#include <QFontMetricsF>
+
+namespace kolomaf {
+
+namespace {
+
+const QColor white(255, 255, 255);
+const QColor orange(255, 128, 0);
+const QColor cellGreen(0, 192, 0);
+const QColor brightGreen(0, 255, 0);
+const QColor red(255, 0, 0);
+
+// A long name still fits the sheet: the font shrinks, the design size stays
+// for every name that fits.
+void fitToWidth(Label *label, qreal designPoints)
+{
+    QFont f = label->font();
+    f.setPointSizeF(designPoints);
+    const qreal room = label->contentsRect().width() - 4;
+    const qreal needed = QFontMetricsF(f).horizontalAdvance(label->text());
+    if (needed > room) {
+        // Widths do not shrink quite in proportion: step down from the estimate.
+        f.setPointSizeF(qMax<qreal>(6, designPoints * room / needed));
+        while (f.pointSizeF() > 6 && QFontMetricsF(f).horizontalAdvance(label->text()) > room)
+            f.setPointSizeF(f.pointSizeF() - 0.25);
+    }
+    label->setFont(f);
+}
+
+void showAll(std::initializer_list<QWidget *> widgets)
+{
+    for (QWidget *w : widgets)
+        w->show();
+}
+
+void hideAll(std::initializer_list<QWidget *> widgets)
+{
+    for (QWidget *w : widgets)
+        w->hide();
+}
+
+} // namespace
+
+void frmcijferschrijf::connectHandlers()
+{
+    connect(txtnaam, &QLineEdit::textChanged, this, &frmcijferschrijf::txtnaam_Change);
+    connect(cmdnieuw, &QAbstractButton::clicked, this, &frmcijferschrijf::cmdnieuw_Click);
+    for (TextBox *cell : copyCells()) {
+        connect(cell, &QLineEdit::textChanged, this, [this, cell] { copyCellChanged(cell); });
+        connect(cell, &TextBox::clicked, this, [this, cell] { copyCellClicked(cell); });
+    }
+    connect(cmdgroenlicht, &QAbstractButton::clicked, this, &frmcijferschrijf::cmdgroenlicht_Click);
+
+    connect(txteenheden, &QLineEdit::textChanged, this, &frmcijferschrijf::txteenheden_Change);
+    connect(txttientallen, &QLineEdit::textChanged, this, &frmcijferschrijf::txttientallen_Change);
+    connect(txthonderdtallen, &QLineEdit::textChanged, this, &frmcijferschrijf::txthonderdtallen_Change);
+    // Emptying a filled answer cell moves the focus on through its change
+    // handler; the click itself does not bring it back.
+    for (TextBox *cell : {txteenheden, txttientallen, txthonderdtallen})
+        connect(cell, &TextBox::clicked, this, [cell] { cell->setText(QString()); });
+    connect(cmdcontrole, &QAbstractButton::clicked, this, &frmcijferschrijf::cmdcontrole_Click);
+    connect(cmdstop, &QAbstractButton::clicked, this, &frmcijferschrijf::cmdstop_Click);
+    connect(cmdstop, &PictureButton::mouseMoved, this, &frmcijferschrijf::cmdstop_MouseMove);
+    connect(cmdstop2, &QAbstractButton::clicked, this, &frmcijferschrijf::cmdstop2_Click);
+}
+
+// ------------------------------------------------- Name and new exercise
+
+void frmcijferschrijf::txtnaam_Change()
+{
+    cmdnieuw->show();
+    lblinformatie->show();
+    inform(" klik op het vliegtuig en start");
+}
+
+void frmcijferschrijf::cmdnieuw_Click()
+{
+    beginstand();
+    for (TextBox *cell : {txteenheden, txttientallen, txthonderdtallen, txtduizendtallen})
+        setBackColor(cell, cellGreen);
+    txtgetal1H->setFocus();
+    txtduizendtallen->setText(QString());
+    hideAll({lblnaam1, txtnaam, cmdcontrole, cmdnieuw});
+    showAll({lblmeester1, lblmeester2});
+    lblmeester2->setText(QStringLiteral(" voor ") + txtnaam->text());
+    fitToWidth(lblmeester2, 12);
+
+    const Subtraction s = drawSubtraction(runtime().random());
+    eenheid1 = qint16(s.e1);
+    eenheid2 = qint16(s.e2);
+    tiental1 = qint16(s.t1);
+    tiental2 = qint16(s.t2);
+    honderdtal1 = qint16(s.h1);
+    honderdtal2 = qint16(s.h2);
+    getal1 = qint16(s.first());
+    getal2 = qint16(s.second());
+    verschil = qint16(s.difference());
+
+    // Only new marks are added: an exercise left before its answer check
+    // keeps its orange cell.
+    if (eenheid1 < eenheid2) {
+        setBackColor(txtgetal1E, orange);
+        txtplus100->show();
+        txtplus100->setText(QStringLiteral("lenen"));
+    }
+    if (tiental1 < tiental2) {
+        setBackColor(txtgetal1T, orange);
+        txtplus100->show();
+        txtplus100->setText(QStringLiteral("lenen"));
+    }
+    lblweergave->setText(
+        numberText(getal1) + QStringLiteral(" - ") + numberText(getal2) + QStringLiteral(" = "));
+    lblinformatie->show();
+    inform(" schrijf de twee getallen onder elkaar, één cijfer per vakje");
+}
+
+// ---------------------------------------------------------------- Copying
+
+void frmcijferschrijf::copyCellChanged(TextBox *cell)
+{
+    const auto cells = copyCells();
+    const auto at = std::find(cells.begin(), cells.end(), cell);
+    if (at + 1 != cells.end()) {
+        (*(at + 1))->setFocus();
+        return;
+    }
+    cmdgroenlicht->show();
+    cmdgroenlicht->setFocus();
+    inform(" klik om je getallen te controleren");
+}
+
+void frmcijferschrijf::copyCellClicked(TextBox *cell)
+{
+    cell->setText(QString());
+    cell->setFocus();
+}
+
+void frmcijferschrijf::cmdgroenlicht_Click()
+{
+    txteenheden->show();
+    txteenheden->setFocus();
+    // An empty or unreadable cell is simply not the digit: a wrong copy.
+    auto copied = [](const TextBox *cell, qint16 digit) { return readNumber(cell->text()) == qint64(digit); };
+    const bool right = copied(txtgetal1H, honderdtal1) && copied(txtgetal1T, tiental1)
+        && copied(txtgetal1E, eenheid1) && copied(txtgetal2H, honderdtal2) && copied(txtgetal2T, tiental2)
+        && copied(txtgetal2E, eenheid2);
+    showAll({lntelop, lblplus, txteenheden, txttientallen, txthonderdtallen});
+    if (right) {
+        inform(" eenheden aftrekken");
+        return;
+    }
+    for (TextBox *cell : copyCells())
+        cell->setText(QString());
+    cmdgroenlicht->hide();
+    inform(" je maakt een fout bij het overschrijven, opnieuw");
+    txtgetal1H->setFocus();
+}
+
+// ------------------------------------------------------------ Working out
+
+void frmcijferschrijf::txteenheden_Change()
+{
+    if (!txteenheden->isHidden()) {
+        inform("tientallen aftrekken");
+        txttientallen->setFocus();
+    }
+    showAnswerCheck();
+    cmdgroenlicht->hide();
+}
+
+void frmcijferschrijf::txttientallen_Change()
+{
+    if (!txttientallen->isHidden()) {
+        inform("honderdtallen aftrekken");
+        txthonderdtallen->setFocus();
+    }
+}
+
+void frmcijferschrijf::txthonderdtallen_Change()
+{
+    inform(" klik om je aftrekking te controleren");
+    showAnswerCheck();
+    if (!cmdcontrole->isHidden())
+        cmdcontrole->setFocus();
+}
+
+void frmcijferschrijf::showAnswerCheck()
+{
+    // With ten rows written the series is full. The amber light would lie
+    // over STOP for good once shown, so it stays away.
+    if (oefnummer < 10)
+        cmdcontrole->show();
+}
+
+void frmcijferschrijf::cmdcontrole_Click()
+{
+    cmdnieuw->show();
+    setBackColor(txtgetal1E, cellGreen);
+    setBackColor(txtgetal1T, cellGreen);
+    txtplus100->hide();
+    for (TextBox *cell : {txteenheden, txttientallen, txthonderdtallen})
+        if (!readsAsNumber(cell->text())) {
+            cell->setText(QStringLiteral("0"));
+            setBackColor(cell, red);
+        }
+    if (txtduizendtallen->text().isEmpty())
+        txtduizendtallen->setText(QStringLiteral("0"));
+
+    // Pasted numbers of any length are added exactly; the 16-bit variables
+    // keep the nearest value they can hold.
+    auto cellValue = [](const TextBox *cell, int places) {
+        return Decimal::read(cell->text()).value_or(Decimal {}).shifted(places);
+    };
+    const Decimal e = cellValue(txteenheden, 0), t = cellValue(txttientallen, 1),
+                  h = cellValue(txthonderdtallen, 2), d = cellValue(txtduizendtallen, 3);
+    waardeE = e.clamped16();
+    waardeT = t.clamped16();
+    waardeH = h.clamped16();
+    waardeD = d.clamped16();
+    const Decimal result = e + t + h + d;
+    resultaat = result.clamped16();
+
+    // Never a row outside the column.
+    if (oefnummer >= 0 && oefnummer <= 10) {
+        const int order = compare(result, Decimal::of(verschil));
+        const QString sign = order == 0 ? QStringLiteral(" = ")
+            : order > 0                 ? QStringLiteral(" < ")
+                                        : QStringLiteral(" > ");
+        const QString line
+            = numberText(getal1) + QStringLiteral(" - ") + numberText(getal2) + sign + result.text();
+        txtresultaat->setText(line);
+        txtresultaat->show();
+        if (order == 0)
+            inform(" je resultaat is correct, start nieuwe oefening ");
+        else if (order > 0)
+            inform(" je resultaat is te groot, start een nieuwe oefening");
+        else
+            inform(" je resultaat is te klein, start een nieuwe oefening");
+        lbluitleg->setText(order == 0 ? QStringLiteral("prima") : QStringLiteral("fout"));
+        lbluitleg->show();
+        writeScoreRow(line, order == 0 ? brightGreen : red);
+    }
+    showButtonsForSeries();
+}
+
+void frmcijferschrijf::writeScoreRow(const QString &line, const QColor &colour)
+{
+    Txtoef1[oefnummer]->setText(line);
+    setBackColor(Txtoef1[oefnummer], colour);
+    ++oefnummer;
+}
+
+void frmcijferschrijf::showButtonsForSeries()
+{
+    const qint16 k = oefnummer;
+    if (k <= 9) {
+        cmdnieuw->show();
+        if (k >= 5)
+            cmdstop->show();
+        cmdcontrole->hide();
+        cmdnieuw->setFocus();
+    } else if (k == 10) {
+        cmdnieuw->hide();
+        cmdstop->show();
+        cmdcontrole->hide();
+        cmdstop->setFocus();
+    } else {
+        cmdnieuw->hide();
+        cmdstop->show();
+    }
+}
+
+// ------------------------------------------------------------- The series
+
+void frmcijferschrijf::cmdstop_Click()
+{
+    oefnummer = 0;
+    for (int row = 0; row < 10; ++row) {
+        Txtoef1[row]->setText(QString());
+        setBackColor(Txtoef1[row], white);
+    }
+    cmdnieuw->show();
+    cmdstop2->show();
+    beginstand();
+    cmdcontrole->hide();
+    // The focus would otherwise fall on whatever control is next.
+    cmdnieuw->setFocus();
+}
+
+void frmcijferschrijf::cmdstop_MouseMove()
+{
+    // The box keeps this size from now on, also for later "lenen" marks.
+    txtplus100->show();
+    QFont f = txtplus100->font();
+    f.setPointSizeF(14);
+    txtplus100->setFont(f);
+    txtplus100->setText(QStringLiteral(" vroeger stoppen?"));
+}
+
+void frmcijferschrijf::cmdstop2_Click()
+{
+    beginstand();
+    lblmeester2->setText(QString());
+    lblmeester1->hide();
+    txtnaam->setText(QString());
+    lblweergave->setText(QString());
+    open(QStringLiteral("frmkiesbasis"));
+    hide();
+    for (TextBox *row : Txtoef1) {
+        row->setText(QString());
+        setBackColor(row, white);
+    }
+}
+
+} // namespace kolomaf
