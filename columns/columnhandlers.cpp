@@ -424,7 +424,7 @@ void ColumnScreen::countRightAnswer()
 {
     // Another column screen may have counted since this one last copied the
     // total in; counting on from a stale copy would lose its answers.
-    copyTotalIn();
+    keepTheLargerTotal();
     if (z < std::numeric_limits<qint16>::max())
         ++z;
     // The menu keeps the running total in step at once, so activating this

@@ -6,6 +6,8 @@
 #include "shell/numbers.h"
 #include "shell/shellscreens.h"
 
+#include <algorithm>
+
 namespace kolomaf {
 
 using namespace design;
@@ -272,6 +274,13 @@ void ColumnScreen::showStartPrompt()
     lblhelp->setText(QLatin1String(startCaption));
 }
 
+void ColumnScreen::keepTheLargerTotal()
+{
+    const qint16 own = z;
+    copyTotalIn();
+    z = std::max(z, own);
+}
+
 void ColumnScreen::copyTotalIn()
 {
     auto *menu = runtime().screen<frmbasis>(QStringLiteral("frmbasis"));
@@ -316,8 +325,8 @@ void ColumnScreen::leaveToMenu()
     auto *menu = runtime().screen<frmbasis>(QStringLiteral("frmbasis"));
     if (!menu)
         return;
-    // A screen left open behind another one holds an old total.
-    copyTotalIn();
+    // A screen left open behind another one may hold an old total.
+    keepTheLargerTotal();
     menu->show();
     menu->lblgemaakt->setText(numberText(z));
 }

@@ -87,6 +87,7 @@ private:
 
     void showStartPrompt();
     void copyTotalIn();
+    void keepTheLargerTotal();
     void closeEye();
     void leaveToMenu();
 

@@ -418,8 +418,8 @@ private:
         }
     }
 
-    // A visible screen with a button the pupil can reach, or the closing
-    // screen counting down.
+    // A visible screen with a button or an entry box the pupil can reach, or
+    // the closing screen counting down.
     bool usableScreenInFront() const
     {
         for (Screen *s : visibleScreens()) {
@@ -427,6 +427,10 @@ private:
                 continue;
             if (auto *info = qobject_cast<frminfo *>(s))
                 if (info->Timer1->isActive())
+                    return true;
+            for (QLineEdit *t : s->findChildren<QLineEdit *>())
+                if (t->isVisible() && t->isEnabled() && !t->isReadOnly() && t->focusPolicy() != Qt::NoFocus
+                    && s->childAt(t->mapTo(s, t->rect().center())) == t)
                     return true;
             for (QAbstractButton *b : s->findChildren<QAbstractButton *>())
                 if (b->isVisible() && b->isEnabled() && s->childAt(b->mapTo(s, b->rect().center())) == b)
