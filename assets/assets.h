@@ -7,4 +7,7 @@ namespace kolomaf {
 // Resource path of a picture in assets/, given by its file name without ".svg".
 QString picture(const char *name);
 
+// In Dutch, what a picture shows; empty for an unknown one.
+QString pictureDescription(const QString &resource);
+
 } // namespace kolomaf

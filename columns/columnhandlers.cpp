@@ -417,6 +417,8 @@ void ColumnScreen::writeScoreBox(const QColor &colour)
     if (indx < 0 || indx >= qint16(Txtoef1.size()))
         return;
     Txtoef1[indx]->setText(txtcontrole->text());
+    // A thousands line with a long answer would be cut off at the box's edge.
+    fitTextToWidth(Txtoef1[indx], 9.75);
     setBackColor(Txtoef1[indx], colour);
 }
 

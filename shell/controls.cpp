@@ -5,15 +5,17 @@
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFontDatabase>
-#include <QSet>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QPointer>
+#include <QSet>
+#include <QStyle>
 #include <QStyleOptionFrame>
 #include <QSvgRenderer>
+#include <algorithm>
 
 namespace kolomaf {
 
@@ -71,7 +73,30 @@ void loadFontFace(const char *face)
     if (loaded.contains(face))
         return;
     loaded.insert(face);
-    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(QLatin1String(face)));
+    QFontDatabase::addApplicationFont(
+        QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(QLatin1String(face)));
+}
+
+void fitTextToWidth(QWidget *w, qreal designPoints)
+{
+    QString text;
+    qreal room = w->contentsRect().width() - 4;
+    if (auto *l = qobject_cast<QLabel *>(w)) {
+        text = l->text();
+    } else if (auto *t = qobject_cast<QLineEdit *>(w)) {
+        text = t->text();
+        room -= 2 * t->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2;
+    }
+    QFont f = w->font();
+    f.setPointSizeF(designPoints);
+    const qreal needed = QFontMetricsF(f).horizontalAdvance(text);
+    if (needed > room && room > 0) {
+        // Widths do not shrink quite in proportion: step down from the estimate.
+        f.setPointSizeF(std::max<qreal>(6, designPoints * room / needed));
+        while (f.pointSizeF() > 6 && QFontMetricsF(f).horizontalAdvance(text) > room)
+            f.setPointSizeF(f.pointSizeF() - 0.25);
+    }
+    w->setFont(f);
 }
 
 QFont designFont(qreal points, bool bold, bool italic)
@@ -211,18 +236,15 @@ void PictureButton::paintEvent(QPaintEvent *)
     p.setPen(QPen(QColor(45, 42, 50), 1));
     p.drawRect(r.adjusted(0, 0, -1, -1));
 
-    const int shift = down ? 1 : 0;
-    QRect content = r.adjusted(5 + shift, 5 + shift, -5 + shift, -5 + shift);
+    const QPoint shift = down ? QPoint(1, 1) : QPoint();
+    QRect content = r.adjusted(5, 5, -5, -5).translated(shift);
     if (!text().isEmpty()) {
         p.setFont(font());
         p.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : QColor(140, 140, 140));
-        const int lineHeight = fontMetrics().height();
-        QRect textRect = content;
-        if (!m_resource.isEmpty()) {
-            textRect.setTop(content.bottom() - lineHeight);
-            content.setBottom(textRect.top() - 2);
-        }
-        p.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, text());
+        const QRect captionRect = textRect().translated(shift);
+        if (!m_resource.isEmpty())
+            content.setBottom(captionRect.top() - 2);
+        p.drawText(captionRect, Qt::AlignCenter | Qt::TextWordWrap, text());
     }
     if (!m_resource.isEmpty())
         p.drawPixmap(content.topLeft(), renderPicture(m_resource, content.size(), devicePixelRatioF()));
@@ -234,6 +256,18 @@ void PictureButton::paintEvent(QPaintEvent *)
         p.setPen(QPen(Qt::white, 1.5));
         p.drawRect(QRectF(r).adjusted(4.75, 4.75, -4.75, -4.75));
     }
+}
+
+QRect PictureButton::textRect() const
+{
+    QRect content = rect().adjusted(5, 5, -5, -5);
+    if (!m_resource.isEmpty() && !text().isEmpty()) {
+        // As many lines as the caption needs; the picture takes the rest.
+        const int height
+            = fontMetrics().boundingRect(content, Qt::AlignCenter | Qt::TextWordWrap, text()).height();
+        content.setTop(content.bottom() - std::min(height, content.height() / 2));
+    }
+    return content;
 }
 
 void PictureButton::keyPressEvent(QKeyEvent *e)

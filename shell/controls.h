@@ -25,6 +25,10 @@ void loadFontFace(const char *face);
 // The screens' typeface (metric-compatible with the one they were laid out in).
 QFont designFont(qreal points, bool bold = false, bool italic = false);
 
+// Sets the design font size, or a smaller one down to 6 pt where the
+// control's text would not fit its width otherwise.
+void fitTextToWidth(QWidget *w, qreal designPoints);
+
 // A picture rendered once per size and cached; keeps the SVG's aspect ratio,
 // centred in the given size.
 QPixmap renderPicture(const QString &resource, QSize size, qreal dpr);
@@ -84,6 +88,8 @@ class PictureButton : public QAbstractButton
 public:
     PictureButton(QWidget *parent, const QString &resource = {});
     QString resource() const { return m_resource; }
+    // Where the caption goes: one line under a picture, else the whole face.
+    QRect textRect() const;
 Q_SIGNALS:
     void mouseMoved(QPoint pos);
 

@@ -1,6 +1,7 @@
 #include "shell/runtime.h"
 
 #include "assets/assets.h"
+#include "shell/accessibility.h"
 #include "shell/controls.h"
 #include "shell/twips.h"
 
@@ -140,6 +141,7 @@ Screen *Runtime::create(const QString &name)
     if (f == m_factories.constEnd())
         return nullptr;
     Screen *s = (*f)(*this);
+    nameControls(s);
     m_screens.insert(name, s);
     m_creationOrder.append(name);
     return s;

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -69,6 +70,7 @@ public:
 
     void registerKind(const QString &name, Factory factory);
     bool has(const QString &name) const;
+    QStringList registeredNames() const { return m_factories.keys(); }
 
     // The screen, created and loaded on first use; null for an unknown name.
     Screen *screen(const QString &name);

@@ -365,6 +365,8 @@ void frminfo::load()
     Timer1->setEnabled(true);
     StatusBar1->setPanelText(0, QStringLiteral("Tellegoed,educatieve software voor de basisschool"));
     StatusBar1->setPanelTag(0, QString());
+    // A ticker: the line runs through the panel, wider than it by design.
+    StatusBar1->panelLabel(0)->setProperty("ticker", true);
     centre();
 }
 

@@ -15,23 +15,6 @@ const QColor cellGreen(0, 192, 0);
 const QColor brightGreen(0, 255, 0);
 const QColor red(255, 0, 0);
 
-// A long name still fits the sheet: the font shrinks, the design size stays
-// for every name that fits.
-void fitToWidth(Label *label, qreal designPoints)
-{
-    QFont f = label->font();
-    f.setPointSizeF(designPoints);
-    const qreal room = label->contentsRect().width() - 4;
-    const qreal needed = QFontMetricsF(f).horizontalAdvance(label->text());
-    if (needed > room) {
-        // Widths do not shrink quite in proportion: step down from the estimate.
-        f.setPointSizeF(qMax<qreal>(6, designPoints * room / needed));
-        while (f.pointSizeF() > 6 && QFontMetricsF(f).horizontalAdvance(label->text()) > room)
-            f.setPointSizeF(f.pointSizeF() - 0.25);
-    }
-    label->setFont(f);
-}
-
 void showAll(std::initializer_list<QWidget *> widgets)
 {
     for (QWidget *w : widgets)
@@ -88,7 +71,9 @@ void frmcijferschrijf::cmdnieuw_Click()
     hideAll({lblnaam1, txtnaam, cmdcontrole, cmdnieuw});
     showAll({lblmeester1, lblmeester2});
     lblmeester2->setText(QStringLiteral(" voor ") + txtnaam->text());
-    fitToWidth(lblmeester2, 12);
+    // A long name still fits the sheet: the font shrinks, the design size
+    // stays for every name that fits.
+    fitTextToWidth(lblmeester2, 12);
 
     const Subtraction s = drawSubtraction(runtime().random());
     eenheid1 = qint16(s.e1);

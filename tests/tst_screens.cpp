@@ -1,0 +1,188 @@
+// Every screen as a screen reader and a high-resolution display meet it: each
+// control a pupil can reach has a name, and every text fits its control in
+// the font actually used. CTest runs this at scale 1 and at scale 2.
+#include "pupil.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QSet>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+using namespace kolomaf;
+
+namespace {
+
+// What does not fit, as "screen/control: text".
+QString misfit(QWidget *w)
+{
+    const QFontMetrics fm(w->font());
+    auto describe = [w](const QString &text, QSize need, QSize room) {
+        return QStringLiteral("%1/%2: \"%3\" needs %4x%5 in %6x%7")
+            .arg(w->window()->objectName(), w->objectName(), text)
+            .arg(need.width())
+            .arg(need.height())
+            .arg(room.width())
+            .arg(room.height());
+    };
+    auto fits = [](QSize need, QSize room) {
+        return need.width() <= room.width() && need.height() <= room.height() + 1;
+    };
+
+    if (auto *l = qobject_cast<QLabel *>(w)) {
+        if (l->text().isEmpty() || l->property("ticker").toBool())
+            return {};
+        const QRect room = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+        const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+        const QSize need = fm.boundingRect(room, flags, l->text()).size();
+        return fits(need, room.size()) ? QString() : describe(l->text(), need, room.size());
+    }
+    if (auto *b = qobject_cast<PictureButton *>(w)) {
+        if (b->text().isEmpty())
+            return {};
+        const QRect room = b->textRect();
+        const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+        const QSize need = fm.boundingRect(room, flags, b->text()).size();
+        return fits(need, room.size()) ? QString() : describe(b->text(), need, room.size());
+    }
+    if (auto *t = qobject_cast<QLineEdit *>(w)) {
+        // What the pupil types is the pupil's; what the program shows must fit.
+        const bool display = t->isReadOnly() || t->focusPolicy() == Qt::NoFocus;
+        if (!display || t->text().isEmpty())
+            return {};
+        QStyleOptionFrame option;
+        option.initFrom(t);
+        option.lineWidth
+            = t->hasFrame() ? t->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, t) : 0;
+        const QRect room
+            = t->style()->subElementRect(QStyle::SE_LineEditContents, &option, t).adjusted(2, 1, -2, -1);
+        // The ink of one line: digits and signs have no descenders to clip.
+        const QSize need(fm.horizontalAdvance(t->text()), fm.tightBoundingRect(t->text()).height());
+        return fits(need, room.size()) ? QString() : describe(t->text(), need, room.size());
+    }
+    return {};
+}
+
+void collectMisfits(QWidget *screen, QSet<QString> &out)
+{
+    for (QWidget *w : screen->findChildren<QWidget *>())
+        if (w->isVisibleTo(screen))
+            if (const QString m = misfit(w); !m.isEmpty())
+                out.insert(m);
+}
+
+void collectUnnamed(QAccessibleInterface *iface, QStringList &out, int depth = 0)
+{
+    if (!iface || depth > 20)
+        return;
+    const QAccessible::State state = iface->state();
+    if (state.focusable && !state.invisible && iface->text(QAccessible::Name).trimmed().isEmpty()) {
+        QObject *o = iface->object();
+        out << QStringLiteral("%1/%2").arg(
+            o && o->parent() ? o->parent()->objectName() : QString(), o ? o->objectName() : QString());
+    }
+    for (int i = 0; i < iface->childCount(); ++i)
+        collectUnnamed(iface->child(i), out, depth + 1);
+}
+
+} // namespace
+
+class TestScreens : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<test::Program> p;
+
+    // Every screen of the program, opened and shown once.
+    QList<Screen *> everyScreen()
+    {
+        QList<Screen *> out;
+        QStringList names = p->rt.registeredNames();
+        names.sort();
+        for (const QString &name : names)
+            if (Screen *s = p->rt.screen(name))
+                out << s;
+        return out;
+    }
+
+private Q_SLOTS:
+    void init() { p = std::make_unique<test::Program>(); }
+    void cleanup() { p.reset(); }
+
+    void everyReachableControlHasAName()
+    {
+        QStringList unnamed;
+        for (Screen *s : everyScreen()) {
+            s->show();
+            collectUnnamed(QAccessible::queryAccessibleInterface(s), unnamed);
+            for (QWidget *w : s->findChildren<QWidget *>())
+                if ((qobject_cast<Picture *>(w) || qobject_cast<PictureButton *>(w))
+                    && w->accessibleName().isEmpty())
+                    unnamed << QStringLiteral("%1/%2 (picture)").arg(s->objectName(), w->objectName());
+            s->hide();
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
+    }
+
+    void namesSayWhatAPupilSees()
+    {
+        Screen *choice = p->rt.screen(QStringLiteral("frmkiesbasis"));
+        auto *stop = test::control<QWidget>(choice, "cmdeinde");
+        QVERIFY(stop && !stop->accessibleName().isEmpty());
+        auto *writing = p->rt.screen(QStringLiteral("frmcijferschrijf"));
+        QCOMPARE(test::control<QWidget>(writing, "cmdnieuw")->accessibleName(), QStringLiteral("vliegtuig"));
+        QCOMPARE(
+            test::control<QWidget>(writing, "Txtoef1(3)")->accessibleName(), QStringLiteral("oefening 4"));
+        auto *column = p->rt.screen(QStringLiteral("CIFERMBE"));
+        QCOMPARE(
+            test::control<QWidget>(column, "txttientallen")->accessibleName(), QStringLiteral("tientallen"));
+    }
+
+    void textsFitInEveryStartState()
+    {
+        QSet<QString> misfits;
+        for (Screen *s : everyScreen()) {
+            s->show(); // laid out as the pupil sees it
+            collectMisfits(s, misfits);
+            s->hide();
+        }
+        QStringList all(misfits.cbegin(), misfits.cend());
+        all.sort();
+        QVERIFY2(all.isEmpty(), qPrintable(all.join(QLatin1Char('\n'))));
+    }
+
+    // The texts of later states: verdicts, prompts, explanations, counts.
+    void textsFitAlongAPupilsWay()
+    {
+        QSet<QString> misfits;
+        for (unsigned seed : {5u, 6u}) {
+            test::Pupil pupil(seed, 6000);
+            pupil.tidy = true;
+            pupil.afterEachEvent = [&misfits](test::Program &program) {
+                for (Screen *s : program.rt.loadedScreens())
+                    if (s->isVisible())
+                        collectMisfits(s, misfits);
+            };
+            pupil.run();
+        }
+        QStringList all(misfits.cbegin(), misfits.cend());
+        all.sort();
+        QVERIFY2(all.isEmpty(), qPrintable(all.join(QLatin1Char('\n'))));
+    }
+
+    void picturesAreDrawnForTheDisplay()
+    {
+        Screen *welcome = p->rt.screen(QStringLiteral("frmmecenaat1"));
+        welcome->show();
+        const qreal ratio = welcome->devicePixelRatioF();
+        QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble());
+        for (Picture *pic : welcome->findChildren<Picture *>()) {
+            const QPixmap pm = renderPicture(pic->resource(), pic->size(), ratio);
+            QCOMPARE(pm.devicePixelRatio(), ratio);
+            QCOMPARE(pm.size(), pic->size() * ratio);
+        }
+    }
+};
+
+QTEST_MAIN(TestScreens)
+#include "tst_screens.moc"
