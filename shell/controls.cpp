@@ -73,6 +73,13 @@ void loadFontFace(const char *face)
     if (loaded.contains(face))
         return;
     loaded.insert(face);
+    // The installed typeface is the one embedded here, and the font
+    // configuration knows it already: registering a copy costs start time.
+    static const QStringList installed = QFontDatabase::styles(QStringLiteral("Liberation Sans"));
+    const QString style
+        = QString::fromLatin1(face).replace(QLatin1String("BoldItalic"), QLatin1String("Bold Italic"));
+    if (installed.contains(style))
+        return;
     QFontDatabase::addApplicationFont(
         QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(QLatin1String(face)));
 }

@@ -255,6 +255,9 @@ void Runtime::prepareApplication()
     loadFontFace("Bold");
     // The screens were laid out in Arial; Liberation Sans has the same metrics.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    // The menu stays in the main window; asking the desktop for a global
+    // menu bar costs a bus round trip at start.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(designFont(9));
     QApplication::setApplicationName(QStringLiteral("kolomaf"));
