@@ -261,6 +261,7 @@ void Runtime::prepareApplication()
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(designFont(9));
     QApplication::setApplicationName(QStringLiteral("kolomaf"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("nl.tellegoed.kolomaf"));
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
