@@ -127,12 +127,10 @@ QPixmap renderPicture(const QString &resource, QSize size, qreal dpr)
     QPixmap pm;
     if (QPixmapCache::find(key, &pm))
         return pm;
-    // One renderer per picture for the whole run: parsing is the costly part.
-    // The application owns them, so they go when it does.
-    static QHash<QString, QPointer<QSvgRenderer>> renderers;
-    QPointer<QSvgRenderer> &r = renderers[resource];
-    if (!r)
-        r = new QSvgRenderer(resource, QCoreApplication::instance());
+    // The parsed picture is not kept: each size is drawn once and cached,
+    // and a parsed tree would hold far more memory than its pixels.
+    QSvgRenderer renderer(resource);
+    QSvgRenderer *r = &renderer;
     pm = QPixmap(device);
     pm.fill(Qt::transparent);
     if (r->isValid()) {
@@ -364,7 +362,8 @@ Timer::Timer(QObject *parent, const char *name, int intervalMs, bool enabled)
 {
     setObjectName(QLatin1String(name));
     setInterval(intervalMs);
-    setTimerType(Qt::PreciseTimer);
+    // Coarse timers that fall due together wake the program once.
+    setTimerType(Qt::CoarseTimer);
     connect(this, &QTimer::timeout, this, &Timer::tick);
     if (enabled)
         start();

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QStyleHints>
 #include <QTimer>
 #include <QWindow>
 
@@ -258,6 +259,9 @@ void Runtime::prepareApplication()
     // The menu stays in the main window; asking the desktop for a global
     // menu bar costs a bus round trip at start.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    // A steady text cursor: a blinking one distracts young pupils, and its
+    // repaints were most of the program's work while it waits.
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(designFont(9));
     QApplication::setApplicationName(QStringLiteral("kolomaf"));
