@@ -93,13 +93,6 @@ void ColumnScreen::showHeaders(std::initializer_list<Label *> which, const QColo
     }
 }
 
-static void hideAll(std::initializer_list<QWidget *> widgets)
-{
-    for (QWidget *w : widgets)
-        if (w)
-            w->hide();
-}
-
 // ------------------------------------------------------------------ START
 
 void ColumnScreen::cmdnieuw_Click()

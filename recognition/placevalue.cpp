@@ -100,10 +100,8 @@ void frmtestmin::beginstand()
         setBackColor(box, white);
         box->setText(QString());
     }
-    for (QWidget *w : {cmdeenheid, cmdtiental, cmdhonderdtal, cmdnogeens, cmdstop})
-        w->hide();
-    for (QWidget *w : {lbleenheid, lbltiental, lblhonderd})
-        w->hide();
+    hideAll({cmdeenheid, cmdtiental, cmdhonderdtal, cmdnogeens, cmdstop});
+    hideAll({lbleenheid, lbltiental, lblhonderd});
 }
 
 void frmtestmin::load()

@@ -177,8 +177,7 @@ TwoNumbersScreen::TwoNumbersScreen(Runtime &rt, const TwoNumbersDesign &d)
     txtsomH = display("txtsomH", d.leftH, d.sumTop, 1095, 975, 36);
     txtsomT = display("txtsomT", d.leftT, d.sumTop, 1095, 975, 36);
     txtsomE = display("txtsomE", d.leftE, d.sumTop, 1095, 975, 36);
-    for (QWidget *w : {txtsomH, txtsomT, txtsomE})
-        w->hide();
+    hideAll({txtsomH, txtsomT, txtsomE});
 
     auto step = [this](const char *name, const char *text, const QColor &colour, const char *pictureName) {
         auto *b = place(new PictureButton(this, pictureName ? picture(pictureName) : QString()), name, 240,
@@ -267,12 +266,8 @@ void TwoNumbersScreen::beginstand()
             box->hide();
         }
     }
-    for (QWidget *w : {cmdeerste, cmdtweede, cmdsom, cmdnogeens, cmdstop})
-        w->hide();
-    for (QWidget *w : {static_cast<QWidget *>(lbleenheid), static_cast<QWidget *>(lbltiental),
-             static_cast<QWidget *>(lblhonderd), static_cast<QWidget *>(lblplus),
-             static_cast<QWidget *>(lnplus)})
-        w->hide();
+    hideAll({cmdeerste, cmdtweede, cmdsom, cmdnogeens, cmdstop});
+    hideAll({lbleenheid, lbltiental, lblhonderd, lblplus, lnplus});
     for (TextBox *box : {txtsomE, txtsomT, txtsomH}) {
         setBackColor(box, white);
         box->hide();
@@ -356,10 +351,7 @@ void TwoNumbersScreen::cmdtweede_Click()
 
 void TwoNumbersScreen::cmdsom_Click()
 {
-    for (QWidget *w :
-        {static_cast<QWidget *>(lnplus), static_cast<QWidget *>(lblplus), static_cast<QWidget *>(txtsomH),
-            static_cast<QWidget *>(txtsomT), static_cast<QWidget *>(txtsomE)})
-        w->show();
+    showAll({lnplus, lblplus, txtsomH, txtsomT, txtsomE});
     write(txtsomE, eenheid1 - eenheid2);
     write(txtsomT, tiental1 - tiental2);
     write(txtsomH, honderdtal1 - honderdtal2);
@@ -447,8 +439,7 @@ frmtest3min::frmtest3min(Runtime &rt)
 void frmtest3min::beginstand()
 {
     TwoNumbersScreen::beginstand();
-    for (TextBox *box : {txtplusE, txtplusT, txtplusH})
-        box->hide();
+    hideAll({txtplusE, txtplusT, txtplusH});
     lblsplits->setText(QString());
 }
 

@@ -84,6 +84,20 @@ void loadFontFace(const char *face)
         QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(QLatin1String(face)));
 }
 
+void showAll(std::initializer_list<QWidget *> widgets)
+{
+    for (QWidget *w : widgets)
+        if (w)
+            w->show();
+}
+
+void hideAll(std::initializer_list<QWidget *> widgets)
+{
+    for (QWidget *w : widgets)
+        if (w)
+            w->hide();
+}
+
 void fitTextToWidth(QWidget *w, qreal designPoints)
 {
     QString text;

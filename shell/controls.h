@@ -25,6 +25,10 @@ void loadFontFace(const char *face);
 // The screens' typeface (metric-compatible with the one they were laid out in).
 QFont designFont(qreal points, bool bold = false, bool italic = false);
 
+// Shows or hides several controls in one step; null entries are skipped.
+void showAll(std::initializer_list<QWidget *> widgets);
+void hideAll(std::initializer_list<QWidget *> widgets);
+
 // Sets the design font size, or a smaller one down to 6 pt where the
 // control's text would not fit its width otherwise.
 void fitTextToWidth(QWidget *w, qreal designPoints);

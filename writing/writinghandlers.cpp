@@ -15,18 +15,6 @@ const QColor cellGreen(0, 192, 0);
 const QColor brightGreen(0, 255, 0);
 const QColor red(255, 0, 0);
 
-void showAll(std::initializer_list<QWidget *> widgets)
-{
-    for (QWidget *w : widgets)
-        w->show();
-}
-
-void hideAll(std::initializer_list<QWidget *> widgets)
-{
-    for (QWidget *w : widgets)
-        w->hide();
-}
-
 } // namespace
 
 void frmcijferschrijf::connectHandlers()
