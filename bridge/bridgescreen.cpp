@@ -4,8 +4,6 @@
 #include "shell/build.h"
 #include "shell/numbers.h"
 
-#include <QIcon>
-
 namespace kolomaf {
 
 namespace {
@@ -44,7 +42,7 @@ BridgeScreen::BridgeScreen(Runtime &rt, const BridgeConfig &config)
     setWindowTitle(QStringLiteral("Over het tiental met min"));
     setBackColor(this, Qt::white);
     if (config.wizardIcon)
-        setWindowIcon(QIcon(picture("tovenaar")));
+        setWindowIcon(pictureIcon(picture("tovenaar")));
 
     auto *band = place(new Shape(this), "shpband", 0, 0, 11880, 2400);
     setBackColor(band, bandBlue);

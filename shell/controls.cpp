@@ -24,29 +24,78 @@ QString arrayName(const char *name, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
+namespace {
+
+enum class Paint { Base, Button, Window, Fore };
+
+size_t contentHash(const QPalette &p)
+{
+    size_t h = qHash(quint64(p.resolveMask()));
+    for (int g = 0; g < QPalette::NColorGroups; ++g)
+        for (int r = 0; r < QPalette::NColorRoles; ++r)
+            h = qHashMulti(h, p.brush(QPalette::ColorGroup(g), QPalette::ColorRole(r)).color().rgba());
+    return h;
+}
+
+// Hundreds of controls share a handful of colour pairs: handing each the
+// same palette lets Qt share one copy instead of making one per control.
+void setSharedPalette(QWidget *w, Paint what, const QColor &c)
+{
+    struct Made
+    {
+        QPalette base;
+        Paint what;
+        QRgb colour;
+        QPalette result;
+    };
+    static QMultiHash<size_t, Made> made;
+    const QPalette base = w->palette();
+    const size_t key = qHashMulti(contentHash(base), int(what), c.rgba());
+    for (auto it = made.constFind(key); it != made.constEnd() && it.key() == key; ++it) {
+        if (it->what == what && it->colour == c.rgba() && it->base == base
+            && it->base.resolveMask() == base.resolveMask()) {
+            w->setPalette(it->result);
+            return;
+        }
+    }
+    QPalette p = base;
+    const QBrush brush(c);
+    switch (what) {
+    case Paint::Base:
+        p.setBrush(QPalette::Base, brush);
+        break;
+    case Paint::Button:
+        p.setBrush(QPalette::Button, brush);
+        break;
+    case Paint::Window:
+        p.setBrush(QPalette::Window, brush);
+        break;
+    case Paint::Fore:
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            p.setBrush(role, brush);
+        break;
+    }
+    made.insert(key, Made {base, what, c.rgba(), p});
+    w->setPalette(p);
+}
+
+} // namespace
+
 void setBackColor(QWidget *w, const QColor &c)
 {
-    QPalette p = w->palette();
     if (qobject_cast<QLineEdit *>(w)) {
-        p.setColor(QPalette::Base, c);
+        setSharedPalette(w, Paint::Base, c);
     } else if (qobject_cast<QAbstractButton *>(w)) {
-        p.setColor(QPalette::Button, c);
+        setSharedPalette(w, Paint::Button, c);
     } else {
-        p.setColor(QPalette::Window, c);
+        setSharedPalette(w, Paint::Window, c);
         w->setAutoFillBackground(true);
     }
-    w->setPalette(p);
 }
 
 void setForeColor(QWidget *w, const QColor &c)
 {
-    QPalette p = w->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(group, QPalette::WindowText, c);
-        p.setColor(group, QPalette::Text, c);
-        p.setColor(group, QPalette::ButtonText, c);
-    }
-    w->setPalette(p);
+    setSharedPalette(w, Paint::Fore, c);
 }
 
 QColor backColor(const QWidget *w)
@@ -120,6 +169,12 @@ void fitTextToWidth(QWidget *w, qreal designPoints)
     w->setFont(f);
 }
 
+void prepareFonts()
+{
+    loadFontFace("Regular");
+    loadFontFace("Bold");
+}
+
 QFont designFont(qreal points, bool bold, bool italic)
 {
     // Only the column screens use bold italic: load it when first asked for.
@@ -132,12 +187,14 @@ QFont designFont(qreal points, bool bold, bool italic)
     return f;
 }
 
-QPixmap renderPicture(const QString &resource, QSize size, qreal dpr)
+QPixmap renderPicture(const QString &resource, QSize size, qreal dpr, QString *cacheKey)
 {
     if (size.isEmpty())
         return {};
     const QSize device = size * dpr;
     const QString key = QStringLiteral("%1@%2x%3").arg(resource).arg(device.width()).arg(device.height());
+    if (cacheKey)
+        *cacheKey = key;
     QPixmap pm;
     if (QPixmapCache::find(key, &pm))
         return pm;
@@ -159,6 +216,14 @@ QPixmap renderPicture(const QString &resource, QSize size, qreal dpr)
     pm.setDevicePixelRatio(dpr);
     QPixmapCache::insert(key, pm);
     return pm;
+}
+
+QIcon pictureIcon(const QString &resource)
+{
+    QIcon icon;
+    for (int side : {16, 24, 32, 48, 64})
+        icon.addPixmap(renderPicture(resource, QSize(side, side), 1));
+    return icon;
 }
 
 static bool isClick(QWidget *w, QMouseEvent *e)
@@ -217,7 +282,32 @@ Picture::Picture(QWidget *parent, const QString &resource)
 void Picture::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, renderPicture(m_resource, size(), devicePixelRatioF()));
+    p.drawPixmap(0, 0, renderPicture(m_resource, size(), devicePixelRatioF(), &m_drawn));
+}
+
+static void forgetDrawn(QString &key)
+{
+    if (!key.isEmpty())
+        QPixmapCache::remove(key);
+    key.clear();
+}
+
+void Picture::releasePicture()
+{
+    forgetDrawn(m_drawn);
+}
+
+void PictureButton::releasePicture()
+{
+    forgetDrawn(m_drawn);
+}
+
+void releasePictures(QWidget *window)
+{
+    for (Picture *p : window->findChildren<Picture *>())
+        p->releasePicture();
+    for (PictureButton *b : window->findChildren<PictureButton *>())
+        b->releasePicture();
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent *e)
@@ -266,7 +356,8 @@ void PictureButton::paintEvent(QPaintEvent *)
         p.drawText(captionRect, Qt::AlignCenter | Qt::TextWordWrap, text());
     }
     if (!m_resource.isEmpty())
-        p.drawPixmap(content.topLeft(), renderPicture(m_resource, content.size(), devicePixelRatioF()));
+        p.drawPixmap(
+            content.topLeft(), renderPicture(m_resource, content.size(), devicePixelRatioF(), &m_drawn));
 
     if (hasFocus()) {
         p.setPen(QPen(Qt::black, 3));

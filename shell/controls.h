@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -21,6 +22,10 @@ QColor foreColor(const QWidget *w);
 
 // Registers one face of the embedded typeface, once.
 void loadFontFace(const char *face);
+// Makes sure the design typeface is there, registering the embedded copy if
+// the system lacks it. Reads the font database, so not before the first
+// screens are shown.
+void prepareFonts();
 
 // The screens' typeface (metric-compatible with the one they were laid out in).
 QFont designFont(qreal points, bool bold = false, bool italic = false);
@@ -35,7 +40,13 @@ void fitTextToWidth(QWidget *w, qreal designPoints);
 
 // A picture rendered once per size and cached; keeps the SVG's aspect ratio,
 // centred in the given size.
-QPixmap renderPicture(const QString &resource, QSize size, qreal dpr);
+QPixmap renderPicture(const QString &resource, QSize size, qreal dpr, QString *cacheKey = nullptr);
+// A window icon drawn from a picture at the usual sizes. Drawn here, since
+// an icon read from the SVG file would keep a renderer and its own copies.
+QIcon pictureIcon(const QString &resource);
+// Drops the cached pictures the window's controls drew; they are drawn
+// again when the window next shows.
+void releasePictures(QWidget *window);
 
 // A label that reports clicks.
 class Label : public QLabel
@@ -73,6 +84,7 @@ class Picture : public QWidget
 public:
     Picture(QWidget *parent, const QString &resource);
     QString resource() const { return m_resource; }
+    void releasePicture();
 Q_SIGNALS:
     void clicked();
 
@@ -82,6 +94,7 @@ protected:
 
 private:
     QString m_resource;
+    QString m_drawn;
 };
 
 // A push button with a flat background colour, an optional picture and an
@@ -92,6 +105,7 @@ class PictureButton : public QAbstractButton
 public:
     PictureButton(QWidget *parent, const QString &resource = {});
     QString resource() const { return m_resource; }
+    void releasePicture();
     // Where the caption goes: one line under a picture, else the whole face.
     QRect textRect() const;
 Q_SIGNALS:
@@ -104,6 +118,7 @@ protected:
 
 private:
     QString m_resource;
+    QString m_drawn;
 };
 
 // A rectangle (rounded by a radius in pixels) or, with a radius of -1, a

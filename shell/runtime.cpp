@@ -10,11 +10,14 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QStyleHints>
 #include <QTimer>
 #include <QWindow>
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
 
 namespace kolomaf {
 
@@ -58,10 +61,13 @@ void Screen::setVisible(bool visible)
     if (visible && !testAttribute(Qt::WA_WState_Created))
         createWindow();
     QWidget::setVisible(visible);
-    // A hidden screen gives its window and the memory behind it back; its
-    // controls and variables stay, and the next show makes a new window.
-    if (!visible && !wasHidden && this != m_rt.mainWindow())
+    // A hidden screen gives its window, the memory behind it and its drawn
+    // pictures back; its controls and variables stay, and the next show
+    // makes a new window and draws the pictures again.
+    if (!visible && !wasHidden && this != m_rt.mainWindow()) {
         destroy();
+        releasePictures(this);
+    }
     if (m_rt.ended())
         return;
     if (visible) {
@@ -141,6 +147,8 @@ Screen *Runtime::create(const QString &name)
     auto f = m_factories.constFind(name);
     if (f == m_factories.constEnd())
         return nullptr;
+    if (!m_starting)
+        prepareFonts();
     Screen *s = (*f)(*this);
     nameControls(s);
     m_screens.insert(name, s);
@@ -178,15 +186,53 @@ QList<Screen *> Runtime::loadedScreens() const
 
 void Runtime::start(const QString &mainName)
 {
+    // The first screens are built without looking at a font: reading the
+    // font database is the longest step of a start, and it waits until
+    // they are on the display.
+    m_starting = true;
     Screen *s = create(mainName);
-    if (!s)
+    if (!s) {
+        m_starting = false;
         return;
+    }
     m_main = s;
     s->show();
     s->load();
+    m_starting = false;
+    prepareFonts();
     // Rendering the icon at every size the window system asks for waits
     // until the first screens are up.
-    QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(QIcon(picture("kolomaf"))); });
+    QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(pictureIcon(picture("kolomaf"))); });
+}
+
+namespace {
+
+// Fusion, except that the menu bar's overflow button, which never shows
+// with the one short menu, has no icon: looking up the standard one loads
+// every image format plugin.
+class Style : public QProxyStyle
+{
+public:
+    Style()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+    {
+    }
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton)
+            return {};
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
+};
+
+} // namespace
+
+void flushDisplay()
+{
+    // The offscreen platform answers as X11 too, without a connection.
+    if (auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>())
+        if (xcb_connection_t *c = x11->connection())
+            xcb_flush(c);
 }
 
 void Runtime::endProgram()
@@ -252,8 +298,6 @@ void Runtime::prepareApplication()
     if (done)
         return;
     done = true;
-    loadFontFace("Regular");
-    loadFontFace("Bold");
     // The screens were laid out in Arial; Liberation Sans has the same metrics.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     // The menu stays in the main window; asking the desktop for a global
@@ -262,7 +306,7 @@ void Runtime::prepareApplication()
     // A steady text cursor: a blinking one distracts young pupils, and its
     // repaints were most of the program's work while it waits.
     QGuiApplication::styleHints()->setCursorFlashTime(0);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new Style);
     QApplication::setFont(designFont(9));
     QApplication::setApplicationName(QStringLiteral("kolomaf"));
     QGuiApplication::setDesktopFileName(QStringLiteral("nl.tellegoed.kolomaf"));

@@ -15,6 +15,10 @@ class QApplication;
 
 namespace kolomaf {
 
+// Sends the requests queued for the X display now instead of when the event
+// loop next runs; does nothing on other platforms.
+void flushDisplay();
+
 class Runtime;
 
 // One screen of the program: a top-level window with its controls, its
@@ -112,6 +116,7 @@ private:
     QPointer<Screen> m_main;
     Screen *m_active = nullptr;
     bool m_ended = false;
+    bool m_starting = false;
     std::function<void(int)> m_exit;
     std::unique_ptr<RandomSource> m_random = std::make_unique<ClockRandom>();
 };

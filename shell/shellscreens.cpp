@@ -79,6 +79,10 @@ MDIForm2::MDIForm2(Runtime &rt)
 {
     setWindowTitle(QStringLiteral(" Alle kinderen moeten alle kansen krijgen."));
     setBackColor(this, QColor(234, 226, 138));
+}
+
+void MDIForm2::buildMenu()
+{
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
     aftrek = menuBar->addMenu(QStringLiteral("OPENEN "));
@@ -96,6 +100,11 @@ MDIForm2::MDIForm2(Runtime &rt)
 void MDIForm2::load()
 {
     open(QStringLiteral("frmmecenaat1"));
+    // Both windows go to the display first; the menu bar's height needs the
+    // font database, which takes longer to read than the rest of the start.
+    flushDisplay();
+    prepareFonts();
+    buildMenu();
     if (runtime().isLoaded(QStringLiteral("frminfo")))
         runtime().unload(QStringLiteral("frminfo"));
 }

@@ -35,13 +35,16 @@ class MDIForm2 : public Screen
     Q_OBJECT
 public:
     explicit MDIForm2(Runtime &rt);
-    QMenuBar *menuBar;
-    QMenu *aftrek;
-    QAction *aftrek2;
+    QMenuBar *menuBar = nullptr;
+    QMenu *aftrek = nullptr;
+    QAction *aftrek2 = nullptr;
 
 protected:
     void load() override;
     void closeRequested() override;
+
+private:
+    void buildMenu();
 };
 
 class frmmecenaat1 : public Screen

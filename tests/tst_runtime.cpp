@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPixmapCache>
 #include <QSignalSpy>
 #include <QTest>
 #include <limits>
@@ -252,6 +253,52 @@ private Q_SLOTS:
         QCOMPARE(a->ticks, ticks);
         QCOMPARE(a->activations, activations);
         QCOMPARE(a->changes, changes);
+    }
+
+    void sharedColoursKeepEachControlsOwnColours()
+    {
+        // Controls with the same colours share one palette; a control that
+        // differs in one colour must not pick up another's.
+        Probe *a = probe("A");
+        Label red1(a), red2(a), redOnBlue(a);
+        TextBox box(a);
+        PictureButton button(a);
+        setForeColor(&redOnBlue, Qt::blue);
+        for (QWidget *w : std::initializer_list<QWidget *> {&red1, &red2, &redOnBlue, &box, &button})
+            setBackColor(w, Qt::red);
+        for (QWidget *w : std::initializer_list<QWidget *> {&red1, &red2, &redOnBlue, &box, &button})
+            QCOMPARE(backColor(w), QColor(Qt::red));
+        QCOMPARE(foreColor(&redOnBlue), QColor(Qt::blue));
+        QCOMPARE(foreColor(&red1), foreColor(&red2));
+        QVERIFY(foreColor(&red1) != QColor(Qt::blue));
+        QVERIFY(red1.autoFillBackground());
+        // A text box's and a button's own background roles, not the window's.
+        QVERIFY(box.palette().color(QPalette::Window) != QColor(Qt::red));
+        QVERIFY(button.palette().color(QPalette::Window) != QColor(Qt::red));
+        setForeColor(&red2, Qt::yellow);
+        QCOMPARE(foreColor(&red2), QColor(Qt::yellow));
+        QVERIFY(foreColor(&red1) != QColor(Qt::yellow));
+        QCOMPARE(backColor(&red2), QColor(Qt::red));
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            QCOMPARE(red2.palette().color(group, QPalette::WindowText), QColor(Qt::yellow));
+    }
+
+    void hiddenScreenDrawsItsPicturesAgain()
+    {
+        Probe *a = probe("A");
+        auto *pic = new Picture(a, QStringLiteral(":/assets/stop.svg"));
+        pic->setGeometry(10, 10, 60, 40);
+        a->show();
+        const QString key = QStringLiteral(":/assets/stop.svg@60x40");
+        const QColor before = a->grab().toImage().pixelColor(40, 30);
+        QVERIFY(before != a->palette().color(QPalette::Window));
+        QPixmap cached;
+        QVERIFY(QPixmapCache::find(key, &cached));
+        a->hide();
+        QVERIFY(!QPixmapCache::find(key, &cached));
+        a->show();
+        QCOMPARE(a->grab().toImage().pixelColor(40, 30), before);
+        QVERIFY(QPixmapCache::find(key, &cached));
     }
 
     void closeControlIsTheScreensOwnDecision()

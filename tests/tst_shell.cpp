@@ -1,8 +1,13 @@
 #include "columns/columnscreen.h"
 #include "helpers.h"
+#include "shell/controls.h"
 #include "shell/shellscreens.h"
+#include "shell/twips.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QFontInfo>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -43,6 +48,31 @@ private Q_SLOTS:
         QCOMPARE(control<QMenu>(main(), "aftrek")->title(), QStringLiteral("OPENEN "));
         QCOMPARE(control<QAction>(main(), "aftrek2")->text(), QStringLiteral("&Basis"));
         QVERIFY(!p->rt.isLoaded(QStringLiteral("frminfo")));
+    }
+
+    void mainWindowMakesRoomForItsMenuAndFontsAreReady()
+    {
+        // The menu bar is built after the first screens are shown; the
+        // client area keeps its design size under it.
+        auto *bar = control<QMenuBar>(main(), "menuBar");
+        QVERIFY(bar);
+        QCOMPARE(main()->height(), px(6825) + bar->sizeHint().height());
+        QCOMPARE(main()->minimumSize(), main()->maximumSize());
+        QCOMPARE(QFontInfo(designFont(9)).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(QFontInfo(designFont(12, true)).bold(), true);
+    }
+
+    void windowIconsAreDrawnAtTheUsualSizes()
+    {
+        QTRY_VERIFY(!QApplication::windowIcon().isNull());
+        auto *drill = p->screen("frmbrugdraadminMBE");
+        for (const QIcon &icon : {QApplication::windowIcon(), drill->windowIcon()}) {
+            QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+            QVERIFY(icon.availableSizes().contains(QSize(64, 64)));
+            const QImage image = icon.pixmap(32, 32).toImage();
+            QCOMPARE(image.size(), QSize(32, 32));
+            QVERIFY(image.pixelColor(16, 16).alpha() > 0);
+        }
     }
 
     void bothWaysLeadToTheFirstChoice_data()
@@ -350,8 +380,8 @@ private Q_SLOTS:
     {
         // Open every screen so each picture it names is checked.
         for (const char *name : {"frmmecenaat1", "frmkiesbasis", "frmbasis", "frminfo", "Kolomaf1000zb",
-                 "CIFERMBE", "CIFERMBT", "CIFERMBH", "frmbrugdraadminMBE", "frmbrugdraadminMBT", "frmbrugdraadminMBH",
-                 "frmtestmin", "frmcijferschrijf"})
+                 "CIFERMBE", "CIFERMBT", "CIFERMBH", "frmbrugdraadminMBE", "frmbrugdraadminMBT",
+                 "frmbrugdraadminMBH", "frmtestmin", "frmcijferschrijf"})
             p->screen(name);
         int pictures = 0;
         for (Screen *s : p->rt.loadedScreens()) {

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev fonts-liberation2
+packages=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libxcb1-dev fonts-liberation2
           ${KOLOMAF_EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do
