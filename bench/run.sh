@@ -27,8 +27,13 @@ for _ in $(seq "$runs"); do
 done
 min_ms=$(median <"$work/minimal.ms"); kol_ms=$(median <"$work/kolomaf.ms")
 rm -f "$work"/*.ms
-min_kib=$("$work/minimal" --memory | awk '/peak_kib/ {print $2}')
-kol_kib=$(build/kolomaf-tour --memory | awk '/peak_kib/ {print $2}')
+# Resident memory moves by a few hundred KiB from run to run: take medians.
+for _ in 1 2 3 4 5; do
+  "$work/minimal" --memory | awk '/peak_kib/ {print $2}' >>"$work/minimal.kib"
+  build/kolomaf-tour --memory | awk '/peak_kib/ {print $2}' >>"$work/kolomaf.kib"
+done
+min_kib=$(median <"$work/minimal.kib"); kol_kib=$(median <"$work/kolomaf.kib")
+rm -f "$work"/*.kib
 
 # CPU time over an idle stretch, in percent of one core: the program waits
 # on a column screen after a right answer, its eye timers running.
