@@ -37,8 +37,10 @@ size_t contentHash(const QPalette &p)
     return h;
 }
 
-// Hundreds of controls share a handful of colour pairs: handing each the
-// same palette lets Qt share one copy instead of making one per control.
+// Hundreds of controls share a handful of colour pairs. Each pair gets one
+// palette with every role set, as each control's colours are its own, not
+// its container's; Qt then shares that palette instead of merging a copy
+// with the container's for every control.
 void setSharedPalette(QWidget *w, Paint what, const QColor &c)
 {
     struct Made
@@ -75,6 +77,10 @@ void setSharedPalette(QWidget *w, Paint what, const QColor &c)
             p.setBrush(role, brush);
         break;
     }
+    for (int g = 0; g < QPalette::NColorGroups; ++g)
+        for (int r = 0; r < QPalette::NColorRoles; ++r)
+            p.setBrush(QPalette::ColorGroup(g), QPalette::ColorRole(r),
+                p.brush(QPalette::ColorGroup(g), QPalette::ColorRole(r)));
     made.insert(key, Made {base, what, c.rgba(), p});
     w->setPalette(p);
 }

@@ -281,6 +281,13 @@ private Q_SLOTS:
         QCOMPARE(backColor(&red2), QColor(Qt::red));
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
             QCOMPARE(red2.palette().color(group, QPalette::WindowText), QColor(Qt::yellow));
+        // A coloured control keeps its colours when its screen changes its own.
+        const QColor red1Fore = foreColor(&red1);
+        setBackColor(a, Qt::green);
+        setForeColor(a, Qt::magenta);
+        QCOMPARE(backColor(&red1), QColor(Qt::red));
+        QCOMPARE(foreColor(&red1), red1Fore);
+        QCOMPARE(backColor(&box), QColor(Qt::red));
     }
 
     void hiddenScreenDrawsItsPicturesAgain()
