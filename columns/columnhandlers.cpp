@@ -445,7 +445,7 @@ void ColumnScreen::wrongColumn(int column)
     setBackColor(all[column], red);
     if (column == H) {
         const QColor headerColour = m_config.paleHeadersOnWrongHundreds ? paleGreen : brightGreen;
-        setBackColor(lblreeksD, brightGreen);
+        setBackColor(lblreeksD, headerColour);
         showHeaders({lblreeksH, lblreeksT, lblreeksE}, headerColour);
         // The hundreds variant of the series rule: START only after a correction.
         cmdnieuw->hide();
