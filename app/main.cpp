@@ -1,9 +1,11 @@
 #include "app/program.h"
+#include "shell/desktop.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    kolomaf::desktop::choosePlatform();
     QApplication app(argc, argv);
     return kolomaf::runProgram(app);
 }

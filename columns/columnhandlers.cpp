@@ -130,6 +130,8 @@ void ColumnScreen::showExercise(const Exercise &x)
     lbltien->setText(numberText(r.t));
     lblgetal[8]->setText(numberText(r.h));
     lblhonderd->setText(numberText(r.h));
+    rowFirst->reread();
+    rowSecond->reread();
 }
 
 void ColumnScreen::newPlainExercise()
@@ -682,6 +684,8 @@ void ColumnScreen::cmdstop_Click()
         cmdstop2->show();
         hideAll({cmdaklas, shpaklas});
     }
+    rowFirst->reread();
+    rowSecond->reread();
     cmdnieuw->setFocus();
 }
 

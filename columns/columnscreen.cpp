@@ -49,23 +49,32 @@ void ColumnScreen::buildGrid()
     shpcijfer = place(new Shape(this), "shpcijfer", l.grid.left, l.grid.top, l.grid.width, l.grid.height);
     setBackColor(shpcijfer, white);
 
+    // The digits of the two numbers and the answer cells stand in rows that
+    // read as numbers; hidden labels stay directly on the screen.
+    auto row = [&](const char *name, const char *label, int left, int top) {
+        return place(new NumberRow(this, QLatin1String(label)), name, left, top, col[E] + cell - left, cell);
+    };
+    const int firstLeft = col[m_config.thousandsDigit ? D : H];
+    rowFirst = row("rowFirst", "eerste getal", firstLeft, firstRow);
+    rowSecond = row("rowSecond", "tweede getal", col[H], secondRow);
     const Look digit {designFont(24, true), white, teal};
-    auto digitLabel = [&](int index, int left, int top) {
-        lblgetal[index]
-            = dress(caption(place(new Label(this), arrayName("lblgetal", index), left, top, cell, cell),
-                        QString(), Qt::AlignCenter),
-                digit);
+    // Places are given on the screen, in twips, whatever holds the label.
+    auto digitLabel = [&](QWidget *in, QPoint origin, int index, int left, int top) {
+        lblgetal[index] = dress(caption(place(new Label(in), arrayName("lblgetal", index), left - origin.x(),
+                                            top - origin.y(), cell, cell),
+                                    QString(), Qt::AlignCenter),
+            digit);
         return lblgetal[index];
     };
     for (int c : {E, T, H}) {
-        digitLabel(2 * c, col[c], firstRow);
-        digitLabel(2 * c + 1, col[c], secondRow);
+        digitLabel(rowFirst, {firstLeft, firstRow}, 2 * c, col[c], firstRow);
+        digitLabel(rowSecond, {col[H], secondRow}, 2 * c + 1, col[c], secondRow);
     }
     if (m_config.thousandsDigit)
-        digitLabel(11, col[D], firstRow)->hide();
+        digitLabel(rowFirst, {firstLeft, firstRow}, 11, col[D], firstRow)->hide();
     // Expected answers and column results: never shown, read back as text.
     for (int c : {E, T, H, D})
-        digitLabel(6 + c, col[c], plusTop)->hide();
+        digitLabel(this, {}, 6 + c, col[c], plusTop)->hide();
     auto resultLabel = [&](const char *name, int c) {
         auto *r = place(new Label(this), name, col[c], plusTop, cell, cell);
         r->hide();
@@ -82,10 +91,12 @@ void ColumnScreen::buildGrid()
     Line2 = new Line(this, {l.barFrom, barY}, {l.barTo, barY}, 2, Qt::black);
     Line2->setObjectName(QStringLiteral("Line2"));
 
+    rowAnswer = row("rowAnswer", "antwoord", col[D], answerTop);
     const Look answer {designFont(24, true), Qt::black, yellow};
     auto answerCell = [&](const char *name, int c) {
-        auto *t = dress(place(new TextBox(this), name, col[c], answerTop, cell, cell), answer);
+        auto *t = dress(place(new TextBox(rowAnswer), name, col[c] - col[D], 0, cell, cell), answer);
         t->setAlignment(Qt::AlignCenter);
+        connect(t, &QLineEdit::textChanged, rowAnswer, &NumberRow::reread);
         return t;
     };
     txteenheden = answerCell("txteenheden", E);
@@ -252,9 +263,12 @@ void ColumnScreen::setStackingOrder()
     stack({shpcijfer, Shape1, Label1, lbleen, lbltien, lblhonderd, lblduizend});
     for (Label *d : lblgetal)
         stack({d});
+    stack({rowFirst, rowSecond});
+    for (NumberRow *r : {rowFirst, rowSecond, rowAnswer})
+        r->orderLeftToRight();
     stack({lblreeksE, lblreeksT, lblreeksH, lblreeksD, lbltientalplus, lblhonderdtalplus, lblduizendtalplus,
-        lbleenheid, imgbrugeen, imgbrugtien, imgbrughonderd, imgbrugstop, lblbrug, txteenheden, txttientallen,
-        txthonderdtallen, txtduizendtallen, lblhelp, lblprima, txtcontrole});
+        lbleenheid, imgbrugeen, imgbrugtien, imgbrughonderd, imgbrugstop, lblbrug, rowAnswer, lblhelp, lblprima,
+        txtcontrole});
     for (TextBox *t : Txtoef1)
         stack({t});
     stack({imgoog1, imgoog2, imgpijl, Image2, shpaklas, cmdaklas, cmdnieuw, cmdstop});

@@ -44,6 +44,8 @@ public:
     // Digits E1 E2 T1 T2 H1 H2 at 0..5, expected answers E T H D at 6..9,
     // the D digit of the first number at 11 (where the screen has one).
     std::array<Label *, 12> lblgetal {};
+    // The rows that hold the digits of the two numbers and the answer cells.
+    NumberRow *rowFirst, *rowSecond, *rowAnswer;
     Label *Label1;
     Line *Line2;
     Label *lbleen, *lbltien, *lblhonderd, *lblduizend;

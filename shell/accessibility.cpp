@@ -3,6 +3,7 @@
 #include "assets/assets.h"
 #include "shell/controls.h"
 
+#include <QAccessibleWidget>
 #include <QHash>
 
 namespace kolomaf {
@@ -65,26 +66,46 @@ QString textBoxName(const QString &n)
 
 void nameControls(QWidget *screen)
 {
+    // A name is what the control shows or depicts; a tool tip stays what it
+    // is, the description, which Qt reads from it by itself.
     for (QWidget *w : screen->findChildren<QWidget *>()) {
         if (!w->accessibleName().isEmpty())
             continue;
         QString name;
         if (auto *b = qobject_cast<PictureButton *>(w)) {
-            name = b->toolTip();
-            if (name.isEmpty())
-                name = b->text().simplified();
+            name = b->text().simplified();
             if (name.isEmpty())
                 name = pictureDescription(b->resource());
         } else if (auto *p = qobject_cast<Picture *>(w)) {
-            name = p->toolTip();
-            if (name.isEmpty())
-                name = pictureDescription(p->resource());
+            name = pictureDescription(p->resource());
         } else if (qobject_cast<TextBox *>(w)) {
             name = textBoxName(w->objectName());
         }
         if (!name.isEmpty())
             w->setAccessibleName(name.trimmed());
     }
+}
+
+namespace {
+
+QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
+{
+    // Screens read as windows, pictures as images and digit rows as groups,
+    // not as empty panes.
+    if (className == QLatin1String("kolomaf::Screen"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    if (className == QLatin1String("kolomaf::Picture"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    if (className == QLatin1String("kolomaf::NumberRow"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibility()
+{
+    QAccessible::installFactory(interfaceFor);
 }
 
 } // namespace kolomaf

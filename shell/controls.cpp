@@ -468,6 +468,37 @@ Panel::Panel(QWidget *parent)
     setAutoFillBackground(true);
 }
 
+NumberRow::NumberRow(QWidget *parent, const QString &label)
+    : QWidget(parent)
+    , m_label(label)
+{
+    setAccessibleName(label);
+}
+
+QList<QWidget *> NumberRow::digits() const
+{
+    QList<QWidget *> digits = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    std::sort(digits.begin(), digits.end(), [](QWidget *a, QWidget *b) { return a->x() < b->x(); });
+    return digits;
+}
+
+void NumberRow::reread()
+{
+    QString number;
+    for (QWidget *w : digits())
+        if (!w->isHidden())
+            number += w->property("text").toString().trimmed();
+    const QString name = number.isEmpty() ? m_label : m_label + QLatin1Char(' ') + number;
+    if (name != accessibleName())
+        setAccessibleName(name);
+}
+
+void NumberRow::orderLeftToRight()
+{
+    for (QWidget *w : digits())
+        w->raise();
+}
+
 Timer::Timer(QObject *parent, const char *name, int intervalMs, bool enabled)
     : QTimer(parent)
 {

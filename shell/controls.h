@@ -165,6 +165,24 @@ public:
     explicit Panel(QWidget *parent);
 };
 
+// Digit controls that read as one number: a screen reader hears the row's
+// label and the digits it shows, left to right, instead of loose digits in
+// the order they were made.
+class NumberRow : public QWidget
+{
+    Q_OBJECT
+public:
+    NumberRow(QWidget *parent, const QString &label);
+    // Reads the digits again; call when they changed.
+    void reread();
+    // Puts the digits in reading order, the order a screen reader walks.
+    void orderLeftToRight();
+
+private:
+    QList<QWidget *> digits() const;
+    QString m_label;
+};
+
 // A timer with an interval and an enabled flag; ticks while enabled.
 class Timer : public QTimer
 {

@@ -3,6 +3,7 @@
 #include "assets/assets.h"
 #include "shell/accessibility.h"
 #include "shell/controls.h"
+#include "shell/desktop.h"
 #include "shell/twips.h"
 
 #include <QApplication>
@@ -16,8 +17,6 @@
 #include <QStyleHints>
 #include <QTimer>
 #include <QWindow>
-#include <QtGui/qguiapplication_platform.h>
-#include <xcb/xcb.h>
 
 namespace kolomaf {
 
@@ -28,6 +27,11 @@ Screen::Screen(Runtime &rt, const char *name, int clientWidthTwips, int clientHe
     setObjectName(QLatin1String(name));
     setFixedSize(px(clientWidthTwips), px(clientHeightTwips));
     setFont(designFont(9));
+    // Only the title-bar buttons that work: a screen has a fixed size, so
+    // there is nothing to maximize, and a minimized screen comes straight
+    // back, as the window manager then activates the main window.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint);
 }
 
 void Screen::createWindow()
@@ -50,16 +54,34 @@ void Screen::centre()
 {
     QScreen *display = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect d = display->geometry();
-    const QSize outer = frameGeometry().size();
-    move(d.x() + int(std::lround((d.width() - outer.width()) / 2.0)),
+    // The outer size, frame included, also before the window manager has
+    // framed this window and Qt knows of the frame.
+    QSize outer = frameGeometry().size();
+    if (outer == size())
+        outer = size().grownBy(desktop::frameMargins(this) / display->devicePixelRatio());
+    const QPoint at(d.x() + int(std::lround((d.width() - outer.width()) / 2.0)),
         d.y() + int(std::lround((d.height() - outer.height()) / 2.0)));
+    m_frameTopLeft = at;
+    move(at);
+    desktop::watchPlacement(this);
 }
 
 void Screen::setVisible(bool visible)
 {
     const bool wasHidden = isHidden();
-    if (visible && !testAttribute(Qt::WA_WState_Created))
+    if (visible && !testAttribute(Qt::WA_WState_Created)) {
+        // A window made anew goes where the screen's frame last stood, so it
+        // maps there and does not jump.
+        if (m_frameTopLeft)
+            move(*m_frameTopLeft);
         createWindow();
+        desktop::aboutToMap(this, pos());
+        desktop::watchPlacement(this);
+    }
+    if (!visible && !wasHidden && testAttribute(Qt::WA_WState_Created)) {
+        const QMargins frame = desktop::frameMargins(this) / devicePixelRatio();
+        m_frameTopLeft = geometry().topLeft() - QPoint(frame.left(), frame.top());
+    }
     QWidget::setVisible(visible);
     // A hidden screen gives its window, the memory behind it and its drawn
     // pictures back; its controls and variables stay, and the next show
@@ -77,6 +99,8 @@ void Screen::setVisible(bool visible)
             raise();
         activateWindow();
         m_rt.becameActive(this);
+        m_rt.m_awaited = this;
+        m_rt.m_awaitedSince.start();
     } else if (!wasHidden) {
         m_rt.becameHidden(this);
     }
@@ -99,10 +123,10 @@ void Screen::stack(std::initializer_list<QWidget *> bottomToTop)
 
 bool Screen::event(QEvent *e)
 {
-    // The window manager's activation, e.g. the pupil switching windows with
-    // the keyboard. The main window only counts through a click on it.
-    if (e->type() == QEvent::WindowActivate && this != m_rt.mainWindow() && !m_rt.ended() && !isHidden())
-        m_rt.becameActive(this);
+    // The window manager's activation: a click on a title bar, the keyboard
+    // or a task bar.
+    if (e->type() == QEvent::WindowActivate && !m_rt.ended() && !isHidden())
+        m_rt.activatedByDesktop(this);
     return QWidget::event(e);
 }
 
@@ -196,6 +220,9 @@ void Runtime::start(const QString &mainName)
         return;
     }
     m_main = s;
+    // Its place is free; centred, it stays behind the screens in front.
+    s->setWindowFlag(Qt::WindowMinimizeButtonHint);
+    s->centre();
     s->show();
     s->load();
     m_starting = false;
@@ -227,20 +254,13 @@ public:
 
 } // namespace
 
-void flushDisplay()
-{
-    // The offscreen platform answers as X11 too, without a connection.
-    if (auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>())
-        if (xcb_connection_t *c = x11->connection())
-            xcb_flush(c);
-}
-
 void Runtime::endProgram()
 {
     if (m_ended)
         return;
     m_ended = true;
     m_active = nullptr;
+    m_awaited = nullptr;
     const QList<Screen *> screens = loadedScreens();
     for (Screen *s : screens) {
         for (QTimer *t : s->findChildren<QTimer *>())
@@ -266,12 +286,56 @@ void Runtime::becameHidden(Screen *s)
 {
     if (s == m_active)
         m_active = nullptr;
+    if (s == m_awaited)
+        m_awaited = nullptr;
+}
+
+Screen *Runtime::screenInFront() const
+{
+    if (m_awaited)
+        return m_awaited;
+    return m_active && m_active != m_main && !m_active->isHidden() ? m_active : nullptr;
+}
+
+void Runtime::activatedByDesktop(Screen *s)
+{
+    // A screen the program has just shown is the active one, whatever the
+    // window manager activated on the way there (it may give the main
+    // window the focus for a moment when the screen before it hides).
+    if (m_awaited && m_awaitedSince.hasExpired(1000))
+        m_awaited = nullptr;
+    if (s == m_awaited)
+        m_awaited = nullptr;
+    Screen *front = screenInFront();
+    const bool handBack = front && front != s && (m_awaited || (s == m_main && !s->isEnabled()));
+    if (!handBack) {
+        becameActive(s);
+        return;
+    }
+    // A disabled main window cannot be the active one: the screen in front
+    // takes the activation back, the same activation as before, so none of
+    // its handlers runs. A minimized screen comes back with it.
+    if (front->isMinimized())
+        front->setWindowState(front->windowState() & ~Qt::WindowMinimized);
+    front->raise();
+    front->activateWindow();
+    if (s != m_main)
+        return;
+    // Some managers do not activate a window on request (weston's for
+    // XWayland): the dead main window would stay in front. Out of the way,
+    // it leaves the manager to activate the screen itself.
+    QTimer::singleShot(500, m_main, [this] {
+        if (!m_ended && !m_main->isEnabled() && desktop::isActive(m_main))
+            m_main->hide();
+    });
 }
 
 void Runtime::forget(Screen *s)
 {
     if (s == m_active)
         m_active = nullptr;
+    if (s == m_awaited)
+        m_awaited = nullptr;
     const QString name = m_screens.key(s);
     if (!name.isEmpty()) {
         m_screens.remove(name);
@@ -286,8 +350,10 @@ bool Runtime::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
         auto *w = static_cast<QWidget *>(watched);
         auto *s = qobject_cast<Screen *>(w->window());
-        if (s && &s->runtime() == this && s->isEnabled() && !s->isHidden())
+        if (s && &s->runtime() == this && s->isEnabled() && !s->isHidden()) {
+            m_awaited = nullptr;
             becameActive(s);
+        }
     }
     return QObject::eventFilter(watched, event);
 }
@@ -311,6 +377,7 @@ void Runtime::prepareApplication()
     QApplication::setApplicationName(QStringLiteral("kolomaf"));
     QGuiApplication::setDesktopFileName(QStringLiteral("nl.tellegoed.kolomaf"));
     QApplication::setQuitOnLastWindowClosed(false);
+    installAccessibility();
 }
 
 } // namespace kolomaf

@@ -8,16 +8,14 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <QElapsedTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QApplication;
 
 namespace kolomaf {
-
-// Sends the requests queued for the X display now instead of when the event
-// loop next runs; does nothing on other platforms.
-void flushDisplay();
 
 class Runtime;
 
@@ -59,6 +57,8 @@ protected:
 private:
     void createWindow();
     Runtime &m_rt;
+    // Where the frame's top-left corner was put or last stood.
+    std::optional<QPoint> m_frameTopLeft;
 };
 
 // Holds the one instance of every screen kind and tracks the active screen.
@@ -108,6 +108,9 @@ private:
     Screen *create(const QString &name);
     void becameActive(Screen *s);
     void becameHidden(Screen *s);
+    void activatedByDesktop(Screen *s);
+    // The screen the pupil works on: the one just shown, else the active one.
+    Screen *screenInFront() const;
     void forget(Screen *s);
 
     QHash<QString, Factory> m_factories;
@@ -115,6 +118,9 @@ private:
     QList<QString> m_creationOrder;
     QPointer<Screen> m_main;
     Screen *m_active = nullptr;
+    // Shown and asked to be activated, until the window system has done so.
+    Screen *m_awaited = nullptr;
+    QElapsedTimer m_awaitedSince;
     bool m_ended = false;
     bool m_starting = false;
     std::function<void(int)> m_exit;

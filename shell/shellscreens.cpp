@@ -2,6 +2,7 @@
 
 #include "assets/assets.h"
 #include "shell/build.h"
+#include "shell/desktop.h"
 #include "shell/numbers.h"
 
 #include <QFontMetrics>
@@ -102,7 +103,7 @@ void MDIForm2::load()
     open(QStringLiteral("frmmecenaat1"));
     // Both windows go to the display first; the menu bar's height needs the
     // font database, which takes longer to read than the rest of the start.
-    flushDisplay();
+    desktop::flushDisplay();
     prepareFonts();
     buildMenu();
     if (runtime().isLoaded(QStringLiteral("frminfo")))
@@ -120,6 +121,8 @@ frmmecenaat1::frmmecenaat1(Runtime &rt)
     : Screen(rt, "frmmecenaat1", 11160, 6720)
 {
     setWindowTitle(QStringLiteral(" "));
+    // The caption is blank; a screen reader still says where the pupil is.
+    setAccessibleName(QStringLiteral("Welkom bij kolomaf"));
     setBackColor(this, QColor(112, 101, 109));
 
     Frame1_1 = place(new Panel(this), "Frame1(1)", 0, 0, 18989, 4684);
@@ -313,7 +316,10 @@ frminfo::frminfo(Runtime &rt)
     : Screen(rt, "frminfo", 10185, 5925)
 {
     setWindowTitle(QStringLiteral(" "));
+    setAccessibleName(QStringLiteral("Tot de volgende keer"));
     setBackColor(this, QColor(111, 111, 111));
+    // Nothing stops the count, so there is no close button to offer.
+    setWindowFlag(Qt::WindowCloseButtonHint, false);
 
     Frame1 = place(new Panel(this), "Frame1", 1560, 360, 7080, 4050);
     setBackColor(Frame1, paleYellow);

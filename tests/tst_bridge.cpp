@@ -191,7 +191,7 @@ private Q_SLOTS:
         click(s->lblgetal[2]);
         QVERIFY(shown(s->lneT));
         QSignalSpy clicks(s->lblgetal[2], &Label::clicked);
-        test::clickAt(s, s->lblgetal[2]->geometry().center());
+        test::clickAt(s, s->lblgetal[2]->mapTo(s, s->lblgetal[2]->rect().center()));
         QCOMPARE(clicks.count(), 1);
     }
 

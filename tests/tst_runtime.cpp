@@ -178,6 +178,35 @@ private Q_SLOTS:
         QCOMPARE(b->activations, 2);
     }
 
+    void theMainWindowCountsOnlyWhileEnabled()
+    {
+        rt->start(QStringLiteral("A"));
+        Probe *main = probe("A");
+        Probe *b = probe("B");
+        b->show();
+        QEvent activate(QEvent::WindowActivate);
+        // The window manager activates the main window on the way to a
+        // screen just shown: that screen stays the active one.
+        QApplication::sendEvent(main, &activate);
+        QCOMPARE(rt->activeScreen(), b);
+        QApplication::sendEvent(b, &activate);
+        QCOMPARE(b->activations, 1);
+        // Enabled, the main window's activation leaves the screen...
+        QApplication::sendEvent(main, &activate);
+        QCOMPARE(rt->activeScreen(), main);
+        QApplication::sendEvent(b, &activate);
+        QCOMPARE(b->activations, 2);
+        // ...disabled, it hands the activation straight back, no new one, and
+        // a minimized screen comes back with it.
+        main->setEnabled(false);
+        b->setWindowState(Qt::WindowMinimized);
+        QApplication::sendEvent(main, &activate);
+        QCOMPARE(rt->activeScreen(), b);
+        QVERIFY(!b->isMinimized());
+        QApplication::sendEvent(b, &activate);
+        QCOMPARE(b->activations, 2);
+    }
+
     void activationRecentresAMovedScreen()
     {
         Probe *a = probe("A");

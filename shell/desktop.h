@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QMargins>
+#include <QPoint>
+
+class QWidget;
+
+// What the program needs to know of the desktop beyond what Qt tells: the
+// window manager's frames, which decide where a centred window must go
+// before it is first mapped. Built for X11 where it is there; elsewhere
+// there is no frame to know of.
+namespace kolomaf::desktop {
+
+// Where a Wayland session offers an X server and the user has not chosen a
+// platform, the program runs through X: there it can place its windows and
+// give them the keyboard. Before the application is made.
+void choosePlatform();
+
+// Sends the requests queued for the X display now instead of when the event
+// loop next runs.
+void flushDisplay();
+
+// A window's native window is made and about to be mapped with its frame's
+// top-left corner at `frameTopLeft`: the window manager is asked for its
+// frame now, or, where it does not answer, the placement is watched to learn
+// the frame from.
+void aboutToMap(const QWidget *window, QPoint frameTopLeft);
+
+// The frame around the program's windows, title bar included: the window's
+// own where the manager has set it, else what was learnt from another
+// window. Waits a moment for the first answer. Zero without a manager.
+QMargins frameMargins(const QWidget *window);
+
+// Whether the window manager holds the window active. Qt's own idea of it
+// runs ahead where the manager ignored a request to activate another one.
+bool isActive(const QWidget *window);
+
+// Makes sure Qt learns where the window manager put a window that was just
+// shown or moved, where the manager does not say so itself.
+void watchPlacement(QWidget *window);
+
+} // namespace kolomaf::desktop

@@ -1,0 +1,24 @@
+#include "shell/desktop.h"
+
+// Without X11 the window system places and frames the windows itself.
+namespace kolomaf::desktop {
+
+void choosePlatform() { }
+
+void flushDisplay() { }
+
+void aboutToMap(const QWidget *, QPoint) { }
+
+QMargins frameMargins(const QWidget *)
+{
+    return {};
+}
+
+void watchPlacement(QWidget *) { }
+
+bool isActive(const QWidget *window)
+{
+    return window->isActiveWindow();
+}
+
+} // namespace kolomaf::desktop

@@ -1,0 +1,297 @@
+#include "shell/desktop.h"
+
+#include <QGuiApplication>
+#include <QTimer>
+#include <QWidget>
+#include <QtGui/qguiapplication_platform.h>
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <thread>
+#include <vector>
+#include <xcb/xcb.h>
+
+namespace kolomaf::desktop {
+
+void choosePlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+namespace {
+
+using namespace std::chrono_literals;
+
+template <class T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
+template <class T> Reply<T> reply(T *r)
+{
+    return Reply<T>(r, &std::free);
+}
+
+xcb_connection_t *connection()
+{
+    // The offscreen platform answers as X11 too, without a connection.
+    auto *x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atom(xcb_connection_t *c, const char *name)
+{
+    auto r = reply(xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr));
+    return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+std::vector<uint32_t> property(xcb_connection_t *c, xcb_window_t w, xcb_atom_t name, xcb_atom_t type)
+{
+    auto r = reply(xcb_get_property_reply(c, xcb_get_property(c, 0, w, name, type, 0, 1024), nullptr));
+    if (!r || r->format != 32 || r->type != type)
+        return {};
+    const auto *data = static_cast<const uint32_t *>(xcb_get_property_value(r.get()));
+    return {data, data + xcb_get_property_value_length(r.get()) / 4};
+}
+
+// A window's place on the root window, and its parent: the manager's frame
+// once it has taken the window in.
+struct Placement
+{
+    QRect client;
+    xcb_window_t parent = XCB_WINDOW_NONE;
+    QRect parentRect;
+};
+
+std::optional<Placement> placement(xcb_connection_t *c, xcb_window_t root, xcb_window_t w)
+{
+    auto geometry = reply(xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
+    auto tree = reply(xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr));
+    auto onRoot = reply(xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, root, 0, 0), nullptr));
+    if (!geometry || !tree || !onRoot)
+        return std::nullopt;
+    Placement p;
+    p.client = QRect(onRoot->dst_x, onRoot->dst_y, geometry->width, geometry->height);
+    p.parent = tree->parent;
+    if (p.parent != root) {
+        auto frame = reply(xcb_get_geometry_reply(c, xcb_get_geometry(c, p.parent), nullptr));
+        if (!frame)
+            return std::nullopt;
+        p.parentRect = QRect(frame->x, frame->y, frame->width, frame->height);
+    }
+    return p;
+}
+
+class Frames
+{
+public:
+    static Frames &instance()
+    {
+        static Frames frames;
+        return frames;
+    }
+
+    void aboutToMap(xcb_window_t w, QPoint frameTopLeft)
+    {
+        if (!manager() || m_known)
+            return;
+        if (m_answersRequests) {
+            xcb_client_message_event_t ask {};
+            ask.response_type = XCB_CLIENT_MESSAGE;
+            ask.format = 32;
+            ask.window = w;
+            ask.type = m_request;
+            xcb_send_event(m_c, 0, m_root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                reinterpret_cast<const char *>(&ask));
+            xcb_flush(m_c);
+            m_asked.push_back(w);
+        } else if (!m_sample) {
+            m_sample = Sample {w, frameTopLeft};
+        }
+    }
+
+    QMargins margins(xcb_window_t own)
+    {
+        if (!manager())
+            return {};
+        if (own != XCB_WINDOW_NONE)
+            if (auto m = extents(own))
+                return *(m_known = m);
+        if (m_known)
+            return *m_known;
+        // The first answer takes a round trip to the manager; waiting for it
+        // once keeps the first screen from landing off centre.
+        const auto deadline = std::chrono::steady_clock::now() + (m_answersRequests ? 100ms : 300ms);
+        const bool wait = !m_gaveUp && (!m_asked.empty() || m_sample);
+        do {
+            if (m_answersRequests) {
+                for (xcb_window_t w : m_asked)
+                    if (auto m = extents(w))
+                        return *(m_known = m);
+            } else if (m_sample) {
+                if (auto m = learnt(*m_sample))
+                    return *(m_known = m);
+            }
+            if (!wait)
+                break;
+            std::this_thread::sleep_for(1ms);
+        } while (std::chrono::steady_clock::now() < deadline);
+        m_gaveUp = m_gaveUp || wait;
+        return {};
+    }
+
+    // Where the manager moves a frame without telling the client (weston's
+    // XWayland manager), Qt keeps the place it asked for: its pointer and
+    // accessibility positions go wrong, and so would a screen's next place.
+    // The manager owes the client a synthetic ConfigureNotify; send it.
+    void tellPlacement(xcb_window_t w, QPoint qtTopLeft)
+    {
+        if (!manager() || m_answersRequests)
+            return;
+        const auto p = placement(m_c, m_root, w);
+        if (!p || p->parent == m_root || p->client.topLeft() == qtTopLeft)
+            return;
+        xcb_configure_notify_event_t moved {};
+        moved.response_type = XCB_CONFIGURE_NOTIFY;
+        moved.event = w;
+        moved.window = w;
+        moved.above_sibling = XCB_WINDOW_NONE;
+        moved.x = int16_t(p->client.x());
+        moved.y = int16_t(p->client.y());
+        moved.width = uint16_t(p->client.width());
+        moved.height = uint16_t(p->client.height());
+        xcb_send_event(m_c, 0, w, XCB_EVENT_MASK_STRUCTURE_NOTIFY, reinterpret_cast<const char *>(&moved));
+        xcb_flush(m_c);
+    }
+
+    bool quietManager() { return manager() && !m_answersRequests; }
+
+    std::optional<xcb_window_t> activeWindow()
+    {
+        if (!manager())
+            return std::nullopt;
+        if (m_active == XCB_ATOM_NONE)
+            m_active = atom(m_c, "_NET_ACTIVE_WINDOW");
+        const auto active = property(m_c, m_root, m_active, XCB_ATOM_WINDOW);
+        if (active.empty())
+            return std::nullopt;
+        return active[0];
+    }
+
+private:
+    struct Sample
+    {
+        xcb_window_t window;
+        QPoint frameTopLeft;
+    };
+
+    bool manager()
+    {
+        if (m_present)
+            return true;
+        m_c = connection();
+        if (!m_c)
+            return false;
+        if (m_root == XCB_WINDOW_NONE) {
+            m_root = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data->root;
+            m_check = atom(m_c, "_NET_SUPPORTING_WM_CHECK");
+            m_supported = atom(m_c, "_NET_SUPPORTED");
+            m_request = atom(m_c, "_NET_REQUEST_FRAME_EXTENTS");
+            m_extents = atom(m_c, "_NET_FRAME_EXTENTS");
+        }
+        // A window manager names a window of its own on the root, and that
+        // window names itself.
+        const auto check = property(m_c, m_root, m_check, XCB_ATOM_WINDOW);
+        if (check.empty() || property(m_c, check[0], m_check, XCB_ATOM_WINDOW) != check)
+            return false;
+        const auto supported = property(m_c, m_root, m_supported, XCB_ATOM_ATOM);
+        m_answersRequests = std::find(supported.begin(), supported.end(), m_request) != supported.end();
+        return m_present = true;
+    }
+
+    std::optional<QMargins> extents(xcb_window_t w)
+    {
+        const auto e = property(m_c, w, m_extents, XCB_ATOM_CARDINAL); // left, right, top, bottom
+        if (e.size() != 4)
+            return std::nullopt;
+        return QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3]));
+    }
+
+    // Where the manager does not tell, it still puts the frame's corner
+    // where it was asked to: the client's offset from there is the frame's
+    // left and top. Its own frame window may be wider by a shadow, the same
+    // on every side, which the right and bottom edges lose again.
+    std::optional<QMargins> learnt(const Sample &s)
+    {
+        const auto p = placement(m_c, m_root, s.window);
+        if (!p || p->parent == m_root || !p->parentRect.contains(p->client))
+            return std::nullopt;
+        const QPoint offset = p->client.topLeft() - s.frameTopLeft;
+        if (offset.x() < 0 || offset.y() < 0 || offset.x() > 64 || offset.y() > 96)
+            return std::nullopt;
+        const int shadowX = p->client.left() - p->parentRect.left() - offset.x();
+        const int shadowY = p->client.top() - p->parentRect.top() - offset.y();
+        const int right = p->parentRect.right() - p->client.right() - shadowX;
+        const int bottom = p->parentRect.bottom() - p->client.bottom() - shadowY;
+        if (shadowX < 0 || shadowY < 0 || right < 0 || bottom < 0)
+            return std::nullopt;
+        return QMargins(offset.x(), offset.y(), right, bottom);
+    }
+
+    xcb_connection_t *m_c = nullptr;
+    xcb_window_t m_root = XCB_WINDOW_NONE;
+    xcb_atom_t m_check = XCB_ATOM_NONE, m_supported = XCB_ATOM_NONE, m_request = XCB_ATOM_NONE,
+               m_extents = XCB_ATOM_NONE, m_active = XCB_ATOM_NONE;
+    bool m_present = false;
+    bool m_answersRequests = false;
+    bool m_gaveUp = false;
+    std::vector<xcb_window_t> m_asked;
+    std::optional<Sample> m_sample;
+    std::optional<QMargins> m_known;
+};
+
+xcb_window_t nativeWindow(const QWidget *w)
+{
+    return w && w->testAttribute(Qt::WA_WState_Created) ? xcb_window_t(w->winId()) : xcb_window_t(XCB_WINDOW_NONE);
+}
+
+} // namespace
+
+bool isActive(const QWidget *window)
+{
+    if (const auto active = Frames::instance().activeWindow())
+        return *active == nativeWindow(window);
+    return window->isActiveWindow();
+}
+
+void flushDisplay()
+{
+    if (xcb_connection_t *c = connection())
+        xcb_flush(c);
+}
+
+void aboutToMap(const QWidget *window, QPoint frameTopLeft)
+{
+    if (xcb_window_t w = nativeWindow(window))
+        Frames::instance().aboutToMap(w, frameTopLeft);
+}
+
+QMargins frameMargins(const QWidget *window)
+{
+    return Frames::instance().margins(nativeWindow(window));
+}
+
+void watchPlacement(QWidget *window)
+{
+    if (!Frames::instance().quietManager())
+        return;
+    // Such a manager places a new window within a few frames.
+    for (int ms : {50, 150, 400, 1000})
+        QTimer::singleShot(ms, window, [window] {
+            if (xcb_window_t w = nativeWindow(window))
+                Frames::instance().tellPlacement(
+                    w, window->geometry().topLeft() * window->devicePixelRatio());
+        });
+}
+
+} // namespace kolomaf::desktop
