@@ -73,8 +73,8 @@ void nameControls(QWidget *screen)
             continue;
         QString name;
         if (auto *b = qobject_cast<PictureButton *>(w)) {
-            name = b->text().simplified();
-            if (name.isEmpty())
+            // A caption button is called by its caption, as it changes.
+            if (b->text().isEmpty())
                 name = pictureDescription(b->resource());
         } else if (auto *p = qobject_cast<Picture *>(w)) {
             name = pictureDescription(p->resource());

@@ -274,8 +274,18 @@ int main(int argc, char *argv[])
             playState(column, state);
     if (auto *writing = rt.screen<frmcijferschrijf>(target))
         playWriting(writing, state);
+    // Every caption button the pupil sees, where it is on the display, for
+    // the screen-reader check ("button X Y W H CAPTION"), then "ready".
     QTimer::singleShot(target == QLatin1String("frminfo") ? 2500 : 400, &app, [&rt, target] {
-        const QRect g = rt.screen(target)->frameGeometry();
+        Screen *s = rt.screen(target);
+        // Buttons stacked in one place: the one in front.
+        for (QAbstractButton *b : s->findChildren<QAbstractButton *>())
+            if (b->isVisible() && !b->text().isEmpty() && s->childAt(b->mapTo(s, b->rect().center())) == b) {
+                const QPoint at = b->mapToGlobal(QPoint());
+                std::printf("button %d %d %d %d %s\n", at.x(), at.y(), b->width(), b->height(),
+                    qUtf8Printable(b->text()));
+            }
+        const QRect g = s->frameGeometry();
         std::printf("ready %d %d %d %d\n", g.x(), g.y(), g.width(), g.height());
         std::fflush(stdout);
     });

@@ -264,7 +264,9 @@ def frame(app, name):
 
 def find(frame_acc, role, name=None, check=None):
     for acc in descendants(frame_acc):
-        if acc.getRoleName() == role and (name is None or acc.name == name) and (check is None or check(acc)):
+        # Names as a screen reader speaks them: blanks around do not count.
+        if (acc.getRoleName() == role and (name is None or (acc.name or "").strip() == name.strip())
+                and (check is None or check(acc))):
             return acc
     return None
 
