@@ -2,7 +2,7 @@
 
 #include "assets/assets.h"
 #include "shell/build.h"
-#include "shell/numbers.h"
+#include "core/numbers.h"
 
 namespace kolomaf {
 

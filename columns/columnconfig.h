@@ -1,6 +1,6 @@
 #pragma once
 
-#include "columns/exercise.h"
+#include "core/exercise.h"
 
 #include <array>
 

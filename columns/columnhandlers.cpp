@@ -4,7 +4,7 @@
 #include "columns/columnscreen.h"
 #include "columns/design.h"
 #include "shell/controls.h"
-#include "shell/numbers.h"
+#include "core/numbers.h"
 #include "shell/shellscreens.h"
 
 namespace kolomaf {
@@ -103,7 +103,7 @@ void ColumnScreen::cmdnieuw_Click()
         newPlainExercise();
 }
 
-void ColumnScreen::showExercise(const Exercise &x)
+void ColumnScreen::showExercise(const Subtraction &x)
 {
     mult1 = qint16(x.e.top);
     mult2 = qint16(x.e.bottom);
@@ -234,7 +234,7 @@ void ColumnScreen::newBorrowingExercise()
     }
     lblreeksD->hide();
 
-    const Exercise x = drawExercise(kind, runtime().random());
+    const Subtraction x = drawExercise(kind, runtime().random());
     if (kind == Kind::BorrowThousand) {
         mult7 = qint16(x.d);
         lblgetal[11]->setText(numberText(x.d));

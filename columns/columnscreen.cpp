@@ -3,7 +3,7 @@
 #include "assets/assets.h"
 #include "columns/design.h"
 #include "shell/build.h"
-#include "shell/numbers.h"
+#include "core/numbers.h"
 #include "shell/shellscreens.h"
 
 #include <algorithm>

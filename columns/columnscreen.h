@@ -1,7 +1,7 @@
 #pragma once
 
 #include "columns/columnconfig.h"
-#include "columns/exercise.h"
+#include "core/exercise.h"
 #include "shell/controls.h"
 #include "shell/runtime.h"
 
@@ -98,7 +98,7 @@ private:
     void newPlainExercise();
     void newBorrowingExercise();
     void wisLeenTekens();
-    void showExercise(const Exercise &x);
+    void showExercise(const Subtraction &x);
     // Typing and clicking the answer cells
     void plainCellChanged(int column);
     void borrowingCellChanged(int column);

@@ -1,9 +1,10 @@
 #include "recognition/placevalue.h"
 
 #include "assets/assets.h"
+#include "core/demonstrations.h"
 #include "recognition/twonumbers.h"
 #include "shell/build.h"
-#include "shell/numbers.h"
+#include "core/numbers.h"
 
 namespace kolomaf {
 
@@ -135,14 +136,11 @@ void frmtestmin::cmdstart_Click()
 {
     for (TextBox *box : {txteenheid, txttiental, txthonderdtal})
         box->setText(QString());
-    RandomSource &r = runtime().random();
-    r.reseed();
-    eenheid1 = qint16(r.digit0to8());
-    tiental1 = qint16(r.digit0to8());
-    honderdtal1 = qint16(r.digit0to8());
-    if (honderdtal1 == 0)
-        honderdtal1 = 1;
-    getal1 = qint16(100 * honderdtal1 + 10 * tiental1 + eenheid1);
+    const PlaceValue p = drawPlaceValue(runtime().random());
+    eenheid1 = qint16(p.e);
+    tiental1 = qint16(p.t);
+    honderdtal1 = qint16(p.h);
+    getal1 = qint16(p.number());
     txtgetal->setText(numberText(getal1));
     cmdeenheid->show();
     cmdstart->hide();

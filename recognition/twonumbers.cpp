@@ -2,7 +2,7 @@
 
 #include "assets/assets.h"
 #include "shell/build.h"
-#include "shell/numbers.h"
+#include "core/numbers.h"
 
 namespace kolomaf {
 
@@ -40,26 +40,6 @@ int valueOf(const TextBox *box)
 void write(TextBox *box, int value)
 {
     box->setText(numberText(qint16(value)));
-}
-
-// The six digits in drawing order, each 0-8, as both rules start.
-TwoNumbers firstDraw(RandomSource &r)
-{
-    r.reseed();
-    TwoNumbers n;
-    n.eenheid1 = qint16(r.digit0to8());
-    n.eenheid2 = qint16(r.digit0to8());
-    n.tiental1 = qint16(r.digit0to8());
-    n.tiental2 = qint16(r.digit0to8());
-    n.honderdtal1 = qint16(r.digit0to8());
-    n.honderdtal2 = qint16(r.digit0to8());
-    return n;
-}
-
-void drawHundreds(RandomSource &r, TwoNumbers &n)
-{
-    n.honderdtal1 = qint16(r.digit1to9());
-    n.honderdtal2 = qint16(r.digit1to9());
 }
 
 const TwoNumbersDesign sumsDesign {
@@ -108,32 +88,6 @@ const TwoNumbersDesign differencesDesign {
     drawDifferences,
 };
 } // namespace
-
-TwoNumbers drawSums(RandomSource &r)
-{
-    TwoNumbers n = firstDraw(r);
-    n.eenheid1 = qint16(r.digit1to9());
-    n.eenheid2 = qint16(r.digit0to8());
-    drawHundreds(r, n);
-    while (n.honderdtal2 >= n.honderdtal1)
-        drawHundreds(r, n);
-    return n;
-}
-
-TwoNumbers drawDifferences(RandomSource &r)
-{
-    TwoNumbers n = firstDraw(r);
-    drawHundreds(r, n);
-    if (n.honderdtal2 >= n.honderdtal1)
-        do
-            drawHundreds(r, n);
-        while (n.honderdtal2 > n.honderdtal1 - 3);
-    if (n.honderdtal2 >= n.honderdtal1 - 1)
-        do
-            drawHundreds(r, n);
-        while (n.honderdtal2 > n.honderdtal1 - 3);
-    return n;
-}
 
 TwoNumbersScreen::TwoNumbersScreen(Runtime &rt, const TwoNumbersDesign &d)
     : Screen(rt, d.name, 10890, 7650)
@@ -308,13 +262,13 @@ void TwoNumbersScreen::cmdstart_Click()
 {
     for (TextBox *box : {txteenheid, txttiental, txthonderdtal})
         box->setText(QString());
-    const TwoNumbers n = m_design.draw(runtime().random());
-    eenheid1 = n.eenheid1;
-    tiental1 = n.tiental1;
-    honderdtal1 = n.honderdtal1;
-    eenheid2 = n.eenheid2;
-    tiental2 = n.tiental2;
-    honderdtal2 = n.honderdtal2;
+    const Subtraction n = m_design.draw(runtime().random());
+    eenheid1 = qint16(n.e.top);
+    tiental1 = qint16(n.t.top);
+    honderdtal1 = qint16(n.h.top);
+    eenheid2 = qint16(n.e.bottom);
+    tiental2 = qint16(n.t.bottom);
+    honderdtal2 = qint16(n.h.bottom);
     getal1 = qint16(100 * honderdtal1 + 10 * tiental1 + eenheid1);
     getal2 = qint16(100 * honderdtal2 + 10 * tiental2 + eenheid2);
     txtgetal->setText(numberText(getal1));

@@ -1,24 +1,12 @@
 #pragma once
 
 #include "shell/controls.h"
-#include "shell/random.h"
+#include "core/demonstrations.h"
 #include "shell/runtime.h"
 
 #include <QRect>
 
 namespace kolomaf {
-
-// The six digits of a demonstrated subtraction, first number above.
-struct TwoNumbers
-{
-    qint16 eenheid1 = 0, tiental1 = 0, honderdtal1 = 0;
-    qint16 eenheid2 = 0, tiental2 = 0, honderdtal2 = 0;
-};
-
-// Hundreds at least one apart; the first units digit is never 0.
-TwoNumbers drawSums(RandomSource &r);
-// Hundreds at least two apart, so a borrowed hundred still leaves one.
-TwoNumbers drawDifferences(RandomSource &r);
 
 // Where the two demonstration screens differ in look; positions in twips.
 struct TwoNumbersDesign
@@ -33,7 +21,7 @@ struct TwoNumbersDesign
     QRect minus;
     int barY;
     QPoint logo;
-    TwoNumbers (*draw)(RandomSource &);
+    Subtraction (*draw)(RandomSource &);
 };
 
 // Two numbers split into columns one press at a time, then the column

@@ -3,7 +3,7 @@
 #include "assets/assets.h"
 #include "shell/build.h"
 #include "shell/desktop.h"
-#include "shell/numbers.h"
+#include "core/numbers.h"
 
 #include <QFontMetrics>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/random.h"
+#include "core/random.h"
 
 #include <QList>
 #include <QString>

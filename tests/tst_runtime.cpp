@@ -1,6 +1,6 @@
 #include "helpers.h"
 #include "shell/controls.h"
-#include "shell/numbers.h"
+#include "core/numbers.h"
 #include "shell/twips.h"
 
 #include <QApplication>
@@ -62,51 +62,6 @@ private Q_SLOTS:
             rt->registerKind(QLatin1String(name), [name](Runtime &r) { return new Probe(r, name); });
     }
     void cleanup() { rt.reset(); }
-
-    void readsAsNumber_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("isNumber");
-        QTest::addColumn<qint64>("value");
-        QTest::newRow("single digit") << "7" << true << qint64(7);
-        QTest::newRow("leading zero") << "05" << true << qint64(5);
-        QTest::newRow("blanks around") << " 5 " << true << qint64(5);
-        QTest::newRow("plus sign") << "+3" << true << qint64(3);
-        QTest::newRow("minus sign") << "-12" << true << qint64(-12);
-        QTest::newRow("empty") << "" << false << qint64(0);
-        QTest::newRow("only blanks") << "   " << false << qint64(0);
-        QTest::newRow("only a sign") << "-" << false << qint64(0);
-        QTest::newRow("letter after digit") << "5a" << false << qint64(0);
-        QTest::newRow("blank inside") << "1 2" << false << qint64(0);
-        QTest::newRow("two signs") << "--1" << false << qint64(0);
-        QTest::newRow("decimal comma") << "1,5" << false << qint64(0);
-        QTest::newRow("accented letter") << QString::fromUtf8("é") << false << qint64(0);
-        QTest::newRow("huge saturates")
-            << QString(5000, QLatin1Char('9')) << true << std::numeric_limits<qint64>::max();
-        QTest::newRow("huge negative saturates") << QStringLiteral("-") + QString(40, QLatin1Char('9'))
-                                                 << true << std::numeric_limits<qint64>::min();
-        QTest::newRow("64-bit minimum")
-            << "-9223372036854775808" << true << std::numeric_limits<qint64>::min();
-    }
-    void readsAsNumber()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, isNumber);
-        QFETCH(qint64, value);
-        QCOMPARE(kolomaf::readsAsNumber(text), isNumber);
-        if (isNumber)
-            QCOMPARE(*readNumber(text), value);
-    }
-
-    void sixteenBitRange()
-    {
-        QCOMPARE(toInt16(32767), std::optional<qint16>(32767));
-        QCOMPARE(toInt16(-32768), std::optional<qint16>(-32768));
-        QVERIFY(!toInt16(32768));
-        QVERIFY(!toInt16(std::numeric_limits<qint64>::min()));
-        QCOMPARE(numberText(-5), QStringLiteral("-5"));
-        QCOMPARE(numberText(0), QStringLiteral("0"));
-    }
 
     void twipsEdgesMeetWithoutGaps()
     {

@@ -71,67 +71,6 @@ private Q_SLOTS:
     void init() { p = std::make_unique<test::Program>(); }
     void cleanup() { p.reset(); }
 
-    void drawRulesHoldOverManyDraws()
-    {
-        ClockRandom r(7u);
-        QSet<int> sumHundreds, gaps;
-        for (int n = 0; n < 5000; ++n) {
-            const TwoNumbers s = drawSums(r);
-            QVERIFY(s.honderdtal1 >= 2 && s.honderdtal1 <= 9 && s.honderdtal2 >= 1);
-            QVERIFY(s.honderdtal1 > s.honderdtal2);
-            QVERIFY(s.eenheid1 >= 1 && s.eenheid1 <= 9);
-            for (int d : {s.eenheid2, s.tiental1, s.tiental2})
-                QVERIFY(d >= 0 && d <= 8);
-            sumHundreds << s.honderdtal1;
-
-            const TwoNumbers d = drawDifferences(r);
-            QVERIFY(d.honderdtal1 - d.honderdtal2 >= 2);
-            QVERIFY(d.honderdtal1 >= 3 && d.honderdtal2 >= 1 && d.honderdtal2 <= 7);
-            for (int v : {d.eenheid1, d.eenheid2, d.tiental1, d.tiental2})
-                QVERIFY(v >= 0 && v <= 8);
-            gaps << d.honderdtal1 - d.honderdtal2;
-        }
-        QCOMPARE(sumHundreds.size(), 8);
-        QVERIFY(gaps.contains(2) && gaps.contains(8));
-    }
-
-    void drawOrderAndRedraws_data()
-    {
-        QTest::addColumn<bool>("sums");
-        QTest::addColumn<QList<int>>("digits");
-        QTest::addColumn<QString>("draws");
-        QTest::addColumn<QList<int>>("expected"); // e1 e2 t1 t2 h1 h2
-        QTest::newRow("sums: tens kept, units and hundreds redrawn")
-            << true << QList<int> {1, 2, 3, 4, 5, 6, 9, 0, 6, 2} << QStringLiteral("0000001011")
-            << QList<int> {9, 0, 3, 4, 6, 2};
-        QTest::newRow("sums: equal hundreds drawn again")
-            << true << QList<int> {1, 2, 3, 4, 5, 6, 9, 0, 3, 5, 4, 4, 4, 3}
-            << QStringLiteral("00000010111111") << QList<int> {9, 0, 3, 4, 4, 3};
-        QTest::newRow("differences: a first gap of 2 is kept")
-            << false << QList<int> {0, 2, 3, 4, 5, 6, 5, 3} << QStringLiteral("00000011")
-            << QList<int> {0, 2, 3, 4, 5, 3};
-        QTest::newRow("differences: a gap of 1 needs 3 after it")
-            << false << QList<int> {0, 2, 3, 4, 5, 6, 5, 4, 6, 4, 7, 4} << QStringLiteral("000000111111")
-            << QList<int> {0, 2, 3, 4, 7, 4};
-        QTest::newRow("differences: a larger second needs 3 after it")
-            << false << QList<int> {0, 2, 3, 4, 5, 6, 4, 4, 5, 3, 8, 1} << QStringLiteral("000000111111")
-            << QList<int> {0, 2, 3, 4, 8, 1};
-    }
-    void drawOrderAndRedraws()
-    {
-        QFETCH(bool, sums);
-        QFETCH(QList<int>, digits);
-        QFETCH(QString, draws);
-        QFETCH(QList<int>, expected);
-        test::ScriptedRandom r(digits);
-        const TwoNumbers n = sums ? drawSums(r) : drawDifferences(r);
-        QCOMPARE(r.draws, draws);
-        QVERIFY(r.used() && !r.outOfRange);
-        QCOMPARE(r.reseeds, 1);
-        QCOMPARE((QList<int> {n.eenheid1, n.eenheid2, n.tiental1, n.tiental2, n.honderdtal1, n.honderdtal2}),
-            expected);
-    }
-
     void eachPressShowsOneMoreStep_data()
     {
         QTest::addColumn<QString>("name");

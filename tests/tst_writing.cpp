@@ -375,54 +375,6 @@ private Q_SLOTS:
         }
     }
 
-    void drawingRulesHoldForEveryDraw()
-    {
-        ClockRandom r(20261209u);
-        int unitsBorrow = 0, tensBorrow = 0;
-        for (int n = 0; n < 5000; ++n) {
-            const Subtraction x = drawSubtraction(r);
-            for (int d : {x.e1, x.e2, x.t1, x.t2, x.h1, x.h2})
-                QVERIFY(d >= 1 && d <= 9);
-            QVERIFY(x.first() >= 212 && x.first() <= 999 && x.second() >= 111 && x.second() <= 898);
-            QVERIFY(x.difference() >= 21 && x.difference() <= 888);
-            QVERIFY(!(x.e1 < x.e2 && x.t1 < x.t2));
-            if (x.e1 < x.e2)
-                QVERIFY(x.t1 - 1 >= x.t2);
-            if (x.e1 == x.e2)
-                QVERIFY(x.t1 > x.t2);
-            QVERIFY(x.h1 > x.h2);
-            unitsBorrow += x.e1 < x.e2;
-            tensBorrow += x.t1 < x.t2;
-        }
-        QVERIFY(unitsBorrow > 1000 && tensBorrow > 500);
-    }
-
-    void drawingOrderAndRedraws_data()
-    {
-        QTest::addColumn<QList<int>>("script"); // E1 E2 T1 T2 H1 H2, then redraws
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("second");
-        QTest::newRow("kept as drawn") << borrowUnits << 347 << 128;
-        QTest::newRow("hundreds one apart kept") << QList<int> {9, 1, 5, 2, 5, 4} << 559 << 421;
-        QTest::newRow("tens redrawn until two apart")
-            << QList<int> {5, 5, 3, 3, 8, 1, 4, 3, 6, 2} << 865 << 125;
-        QTest::newRow("smaller hundreds redrawn") << QList<int> {9, 1, 5, 2, 2, 6, 4, 3, 7, 5} << 759 << 521;
-        QTest::newRow("equal hundreds redrawn") << QList<int> {9, 1, 5, 2, 4, 4, 6, 5, 9, 1} << 959 << 121;
-    }
-    void drawingOrderAndRedraws()
-    {
-        QFETCH(QList<int>, script);
-        QFETCH(int, first);
-        QFETCH(int, second);
-        test::ScriptedRandom r(script);
-        const Subtraction x = drawSubtraction(r);
-        QCOMPARE(x.first(), first);
-        QCOMPARE(x.second(), second);
-        QVERIFY(r.used() && !r.exhausted);
-        QCOMPARE(r.draws, QString(script.size(), u'1'));
-        QCOMPARE(r.reseeds, 1);
-    }
-
     void aLongNameStillFitsTheSheet()
     {
         s->txtnaam->setText(QStringLiteral("Anne-Sophie van den Berg"));

@@ -1,6 +1,6 @@
 // What the pupil does on the writing screen: the name, a new exercise,
 // copying and its check, the answer and its check, and the series.
-#include "shell/numbers.h"
+#include "core/numbers.h"
 #include "writing/writingscreen.h"
 
 #include <QFontMetricsF>
@@ -64,12 +64,12 @@ void frmcijferschrijf::cmdnieuw_Click()
     fitTextToWidth(lblmeester2, 12);
 
     const Subtraction s = drawSubtraction(runtime().random());
-    eenheid1 = qint16(s.e1);
-    eenheid2 = qint16(s.e2);
-    tiental1 = qint16(s.t1);
-    tiental2 = qint16(s.t2);
-    honderdtal1 = qint16(s.h1);
-    honderdtal2 = qint16(s.h2);
+    eenheid1 = qint16(s.e.top);
+    eenheid2 = qint16(s.e.bottom);
+    tiental1 = qint16(s.t.top);
+    tiental2 = qint16(s.t.bottom);
+    honderdtal1 = qint16(s.h.top);
+    honderdtal2 = qint16(s.h.bottom);
     getal1 = qint16(s.first());
     getal2 = qint16(s.second());
     verschil = qint16(s.difference());

@@ -2,7 +2,7 @@
 
 #include "shell/controls.h"
 #include "shell/runtime.h"
-#include "writing/subtraction.h"
+#include "core/writingexercise.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "columns/exercise.h"
+#include "core/exercise.h"
 
 #include <functional>
 
@@ -28,7 +28,7 @@ DigitPair drawPair(const Draw &draw, const Rule &accept)
 
 } // namespace
 
-Exercise drawExercise(Kind kind, RandomSource &r)
+Subtraction drawExercise(Kind kind, RandomSource &r)
 {
     r.reseed();
     // Top digit first, then the bottom digit.
@@ -43,7 +43,7 @@ Exercise drawExercise(Kind kind, RandomSource &r)
     const Rule topBigger = [](DigitPair p) { return p.top > p.bottom; };
     const Rule topSmaller = [](DigitPair p) { return p.top < p.bottom; };
 
-    Exercise x {};
+    Subtraction x {};
     switch (kind) {
     case Kind::NoBorrowing:
         x.e = drawPair(topFrom1, topBigger);
@@ -77,7 +77,7 @@ Exercise drawExercise(Kind kind, RandomSource &r)
     return x;
 }
 
-ColumnResults expectedResults(Kind kind, const Exercise &x)
+ColumnResults expectedResults(Kind kind, const Subtraction &x)
 {
     ColumnResults r {x.e.top - x.e.bottom, x.t.top - x.t.bottom, x.h.top - x.h.bottom};
     switch (kind) {

@@ -1,6 +1,6 @@
-#include "writing/subtraction.h"
+#include "core/writingexercise.h"
 
-#include "shell/numbers.h"
+#include "core/numbers.h"
 
 #include <algorithm>
 #include <limits>
@@ -11,29 +11,29 @@ Subtraction drawSubtraction(RandomSource &r)
 {
     r.reseed();
     Subtraction s {};
-    s.e1 = r.digit1to9();
-    s.e2 = r.digit1to9();
-    s.t1 = r.digit1to9();
-    s.t2 = r.digit1to9();
-    s.h1 = r.digit1to9();
-    s.h2 = r.digit1to9();
+    s.e.top = r.digit1to9();
+    s.e.bottom = r.digit1to9();
+    s.t.top = r.digit1to9();
+    s.t.bottom = r.digit1to9();
+    s.h.top = r.digit1to9();
+    s.h.bottom = r.digit1to9();
     // Without a units borrow the tens must leave room for one; redrawn pairs
     // always keep a gap of two.
-    if (s.e1 <= s.e2 && s.t1 <= s.t2) {
+    if (s.e.top <= s.e.bottom && s.t.top <= s.t.bottom) {
         do {
-            s.t1 = r.digit1to9();
-            s.t2 = r.digit1to9();
-        } while (s.t1 < s.t2 + 2);
+            s.t.top = r.digit1to9();
+            s.t.bottom = r.digit1to9();
+        } while (s.t.top < s.t.bottom + 2);
     }
     auto redrawHundreds = [&] {
         do {
-            s.h1 = r.digit1to9();
-            s.h2 = r.digit1to9();
-        } while (s.h1 < s.h2 + 2);
+            s.h.top = r.digit1to9();
+            s.h.bottom = r.digit1to9();
+        } while (s.h.top < s.h.bottom + 2);
     };
-    if (s.h1 < s.h2)
+    if (s.h.top < s.h.bottom)
         redrawHundreds();
-    if (s.h1 == s.h2)
+    if (s.h.top == s.h.bottom)
         redrawHundreds();
     return s;
 }

@@ -1,4 +1,4 @@
-#include "shell/numbers.h"
+#include "core/numbers.h"
 
 #include <limits>
 

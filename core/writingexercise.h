@@ -1,6 +1,7 @@
 #pragma once
 
-#include "shell/random.h"
+#include "core/random.h"
+#include "core/subtraction.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -8,16 +9,8 @@
 
 namespace kolomaf {
 
-// The two three-digit numbers the pupil copies, digit by digit.
-struct Subtraction
-{
-    int e1, e2, t1, t2, h1, h2;
-    int first() const { return 100 * h1 + 10 * t1 + e1; }
-    int second() const { return 100 * h2 + 10 * t2 + e2; }
-    int difference() const { return first() - second(); }
-};
-
-// Six digits from 1 to 9 in the order E1 E2 T1 T2 H1 H2, with the tens and
+// The two three-digit numbers the pupil copies, digit by digit: six digits
+// from 1 to 9 in the order E1 E2 T1 T2 H1 H2, with the tens and
 // the hundreds drawn again until the subtraction needs at most one borrow
 // and the first number is the larger. Reseeds the source first.
 Subtraction drawSubtraction(RandomSource &random);
