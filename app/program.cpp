@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "shell/screennames.h"
 
 #include "bridge/bridgescreen.h"
 #include "columns/columnscreen.h"
@@ -25,7 +26,7 @@ int runProgram(QApplication &app)
     Runtime::prepareApplication();
     Runtime rt;
     registerAllScreens(rt);
-    rt.start(QStringLiteral("MDIForm2"));
+    rt.start(screens::mainWindow);
     return app.exec();
 }
 

@@ -35,7 +35,7 @@ qint16 variable(const Screen *s, const char *name)
 
 } // namespace
 
-BridgeScreen::BridgeScreen(Runtime &rt, const BridgeConfig &config)
+BridgeDrillScreen::BridgeDrillScreen(Runtime &rt, const BridgeConfig &config)
     : Screen(rt, config.name, 11880, 7935)
     , m_config(config)
 {
@@ -119,12 +119,12 @@ BridgeScreen::BridgeScreen(Runtime &rt, const BridgeConfig &config)
         stack({bird});
     stack({cmdnaar10, cmdverder, cmdstop, imghonden});
 
-    connect(cmdnaar10, &QAbstractButton::clicked, this, &BridgeScreen::cmdnaar10_Click);
-    connect(cmdverder, &QAbstractButton::clicked, this, &BridgeScreen::cmdverder_Click);
-    connect(cmdstop, &QAbstractButton::clicked, this, &BridgeScreen::cmdstop_Click);
+    connect(cmdnaar10, &QAbstractButton::clicked, this, &BridgeDrillScreen::cmdnaar10_Click);
+    connect(cmdverder, &QAbstractButton::clicked, this, &BridgeDrillScreen::cmdverder_Click);
+    connect(cmdstop, &QAbstractButton::clicked, this, &BridgeDrillScreen::cmdstop_Click);
 }
 
-void BridgeScreen::reset()
+void BridgeDrillScreen::reset()
 {
     for (Picture *bird : imghum)
         bird->hide();
@@ -136,26 +136,26 @@ void BridgeScreen::reset()
         l->hide();
 }
 
-void BridgeScreen::load()
+void BridgeDrillScreen::load()
 {
     reset();
     centre();
 }
 
-void BridgeScreen::activate()
+void BridgeDrillScreen::activate()
 {
     centre();
 }
 
 // The values come from real digits, so every index names a bead; the check
 // only keeps a mistake elsewhere from reaching outside the string.
-void BridgeScreen::markBead(int i)
+void BridgeDrillScreen::markBead(int i)
 {
     if (i >= 0 && i < beads)
         setBackColor(Shpdraad[i], green);
 }
 
-void BridgeScreen::showBird(int i)
+void BridgeDrillScreen::showBird(int i)
 {
     for (Picture *bird : imghum)
         bird->hide();
@@ -163,14 +163,14 @@ void BridgeScreen::showBird(int i)
         imghum[i]->show();
 }
 
-Screen *BridgeScreen::opener()
+Screen *BridgeDrillScreen::opener()
 {
     if (!m_opener)
         m_opener = runtime().screen(QLatin1String(m_config.opener));
     return m_opener;
 }
 
-void BridgeScreen::openFrom(Screen *from, int bottomDigit)
+void BridgeDrillScreen::openFrom(Screen *from, int bottomDigit)
 {
     m_opener = from;
     const qint16 startgetal = variable(from, "startgetal");
@@ -194,7 +194,7 @@ void BridgeScreen::openFrom(Screen *from, int bottomDigit)
     cmdnaar10->show();
 }
 
-void BridgeScreen::cmdnaar10_Click()
+void BridgeDrillScreen::cmdnaar10_Click()
 {
     cmdverder->show();
     cmdnaar10->hide();
@@ -204,7 +204,7 @@ void BridgeScreen::cmdnaar10_Click()
     cmdverder->setFocus();
 }
 
-void BridgeScreen::cmdverder_Click()
+void BridgeDrillScreen::cmdverder_Click()
 {
     cmdverder->hide();
     showBird(mult1);
@@ -214,7 +214,7 @@ void BridgeScreen::cmdverder_Click()
     markBead(10 - verdertien);
 }
 
-void BridgeScreen::cmdstop_Click()
+void BridgeDrillScreen::cmdstop_Click()
 {
     Screen *back = opener();
     if (back)
@@ -234,7 +234,7 @@ void BridgeScreen::cmdstop_Click()
         }
 }
 
-void BridgeScreen::closeRequested()
+void BridgeDrillScreen::closeRequested()
 {
     // Closing the window goes back like STOP.
     cmdstop_Click();
@@ -243,7 +243,7 @@ void BridgeScreen::closeRequested()
 void registerBridgeScreens(Runtime &rt)
 {
     for (const BridgeConfig &c : bridgeConfigs)
-        rt.registerKind(QLatin1String(c.name), [&c](Runtime &r) { return new BridgeScreen(r, c); });
+        rt.registerKind(QLatin1String(c.name), [&c](Runtime &r) { return new BridgeDrillScreen(r, c); });
 }
 
 } // namespace kolomaf

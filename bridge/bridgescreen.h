@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/screennames.h"
+
 #include "shell/controls.h"
 #include "shell/runtime.h"
 
@@ -20,14 +22,14 @@ struct BridgeConfig
 };
 
 inline constexpr std::array<BridgeConfig, 3> bridgeConfigs {{
-    {"frmbrugdraadminMBE", "CIFERMBE", "cmdstopMBE", 6240, "txteenheden", true},
-    {"frmbrugdraadminMBT", "CIFERMBT", "cmdstopMBT", 6240, "txttientallen", false},
-    {"frmbrugdraadminMBH", "CIFERMBH", "cmdstopMBH", 6360, "txthonderdtallen", false},
+    {screens::drillTen, screens::borrowTen, "cmdstopMBE", 6240, "txteenheden", true},
+    {screens::drillHundred, screens::borrowHundred, "cmdstopMBT", 6240, "txttientallen", false},
+    {screens::drillThousand, screens::borrowThousand, "cmdstopMBH", 6360, "txthonderdtallen", false},
 }};
 
 // The bridge-over-ten drill: a number from 11 to 18 minus a digit, worked
 // out in two hops over ten on a string of 21 beads.
-class BridgeScreen : public Screen
+class BridgeDrillScreen : public Screen
 {
     Q_OBJECT
     Q_PROPERTY(qint16 mult1 MEMBER mult1)
@@ -36,7 +38,7 @@ class BridgeScreen : public Screen
 public:
     static constexpr int beads = 21;
 
-    BridgeScreen(Runtime &rt, const BridgeConfig &config);
+    BridgeDrillScreen(Runtime &rt, const BridgeConfig &config);
     const BridgeConfig &config() const { return m_config; }
 
     // Shows the drill for the opener's borrowing column; the opener has set

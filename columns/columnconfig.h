@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/screennames.h"
+
 #include "core/exercise.h"
 
 #include <array>
@@ -82,20 +84,20 @@ struct ColumnConfig
 };
 
 inline constexpr std::array<ColumnConfig, 4> columnConfigs {{
-    {"Kolomaf1000zb", "Cijferend aftrekken zonder ontlenen", 9885, 7365, &plainLayout, Kind::NoBorrowing,
+    {screens::noBorrowing, "Cijferend aftrekken zonder ontlenen", 9885, 7365, &plainLayout, Kind::NoBorrowing,
         false, false, false, -1, {-1, -1}, nullptr, 1800, true, " eenheden aftrekken",
         " tientallen aftrekken", " honderdtallen aftrekken", {T, H, H, -1}, false, nullptr},
-    {"CIFERMBE", "Cijferen met ontlenen van tiental", 10230, 7635, &borrowingLayout, Kind::BorrowTen, true,
+    {screens::borrowTen, "Cijferen met ontlenen van tiental", 10230, 7635, &borrowingLayout, Kind::BorrowTen, true,
         false, true, 0, {E, T}, "E te weinig, leen een T", 360, false, " klik op T om te lenen",
-        " tientallen aftrekken.", " honderdtallen aftrekken.", {-1, -1, H, D}, false, "frmbrugdraadminMBE"},
-    {"CIFERMBT", "T te weinig, leen een H", 10230, 7635, &borrowingLayout, Kind::BorrowHundred, false, false,
+        " tientallen aftrekken.", " honderdtallen aftrekken.", {-1, -1, H, D}, false, screens::drillTen},
+    {screens::borrowHundred, "T te weinig, leen een H", 10230, 7635, &borrowingLayout, Kind::BorrowHundred, false, false,
         false, 1, {T, H}, "T te weinig, leen een H", 840, false, " eenheden aftrekken.",
         " tientallen aftrekken, klik op H om te lenen.", " honderdtallen aftrekken", {-1, -1, -1, -1}, true,
-        "frmbrugdraadminMBT"},
-    {"CIFERMBH", "Cijferen met ontlenen van duizendtal", 10230, 7635, &borrowingLayout, Kind::BorrowThousand,
+        screens::drillHundred},
+    {screens::borrowThousand, "Cijferen met ontlenen van duizendtal", 10230, 7635, &borrowingLayout, Kind::BorrowThousand,
         true, true, false, 2, {H, D}, "H te weinig, leen een D", 360, false, " eenheden aftrekken",
         " tientallen aftrekken", " honderdtallen aftrekken, klik D om te lenen", {T, -1, -1, -1}, false,
-        "frmbrugdraadminMBH"},
+        screens::drillThousand},
 }};
 
 } // namespace kolomaf

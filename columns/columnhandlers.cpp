@@ -1,6 +1,7 @@
 // What the pupil does on a column screen: START, typing the answer, the
 // green and orange checks and the end of a series.
 #include "bridge/bridgescreen.h"
+#include "shell/screennames.h"
 #include "columns/columnscreen.h"
 #include "columns/design.h"
 #include "shell/controls.h"
@@ -426,7 +427,7 @@ void ColumnScreen::countRightAnswer()
         ++z;
     // The menu keeps the running total in step at once, so activating this
     // screen again, which copies the total in, never loses a right answer.
-    if (auto *menu = runtime().screen<frmbasis>(QStringLiteral("frmbasis")))
+    if (auto *menu = runtime().screen<ColumnMenuScreen>(screens::columnMenu))
         menu->lblgemaakt->setText(numberText(z));
 }
 
@@ -617,7 +618,7 @@ void ColumnScreen::borrowClick(BorrowFrom from)
 
 void ColumnScreen::cmdaklas_Click()
 {
-    auto *drill = runtime().screen<BridgeScreen>(QLatin1String(m_config.drill));
+    auto *drill = runtime().screen<BridgeDrillScreen>(QLatin1String(m_config.drill));
     if (!drill)
         return;
     const qint16 top = m_config.kind == Kind::BorrowTen ? mult1

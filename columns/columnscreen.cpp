@@ -1,4 +1,5 @@
 #include "columns/columnscreen.h"
+#include "shell/screennames.h"
 
 #include "assets/assets.h"
 #include "columns/design.h"
@@ -297,7 +298,7 @@ void ColumnScreen::keepTheLargerTotal()
 
 void ColumnScreen::copyTotalIn()
 {
-    auto *menu = runtime().screen<frmbasis>(QStringLiteral("frmbasis"));
+    auto *menu = runtime().screen<ColumnMenuScreen>(screens::columnMenu);
     if (!menu)
         return;
     const auto value = readNumber(menu->lblgemaakt->text());
@@ -336,7 +337,7 @@ void ColumnScreen::closeEye()
 void ColumnScreen::leaveToMenu()
 {
     hide();
-    auto *menu = runtime().screen<frmbasis>(QStringLiteral("frmbasis"));
+    auto *menu = runtime().screen<ColumnMenuScreen>(screens::columnMenu);
     if (!menu)
         return;
     // A screen left open behind another one may hold an old total.

@@ -1,4 +1,5 @@
 #include "recognition/placevalue.h"
+#include "shell/screennames.h"
 
 #include "assets/assets.h"
 #include "core/demonstrations.h"
@@ -13,8 +14,8 @@ const QColor white(255, 255, 255);
 const QColor green(0, 255, 0);
 } // namespace
 
-frmtestmin::frmtestmin(Runtime &rt)
-    : Screen(rt, "frmtestmin", 10185, 7470)
+PlaceValueScreen::PlaceValueScreen(Runtime &rt)
+    : Screen(rt, screens::placeValue, 10185, 7470)
 {
     setWindowTitle(QStringLiteral("Honderdtallen, tientallen, eenheden"));
     setBackColor(this, QColor(128, 128, 128));
@@ -70,7 +71,7 @@ frmtestmin::frmtestmin(Runtime &rt)
     stack({Shape1, txtgetal, cmdstart, cmdeenheid, cmdtiental, cmdhonderdtal, cmdnogeens, cmdstop,
         txthonderdtal, txttiental, txteenheid, lblhonderd, lbltiental, lbleenheid, Image3});
 
-    connect(cmdstart, &QAbstractButton::clicked, this, &frmtestmin::cmdstart_Click);
+    connect(cmdstart, &QAbstractButton::clicked, this, &PlaceValueScreen::cmdstart_Click);
     connect(cmdeenheid, &QAbstractButton::clicked, this, [this] {
         reveal(lbleenheid, txteenheid, eenheid1);
         cmdtiental->show();
@@ -90,12 +91,12 @@ frmtestmin::frmtestmin(Runtime &rt)
         cmdstop->show();
         cmdnogeens->setFocus();
     });
-    connect(cmdnogeens, &QAbstractButton::clicked, this, &frmtestmin::cmdnogeens_Click);
-    connect(cmdstop, &QAbstractButton::clicked, this, &frmtestmin::cmdstop_Click);
+    connect(cmdnogeens, &QAbstractButton::clicked, this, &PlaceValueScreen::cmdnogeens_Click);
+    connect(cmdstop, &QAbstractButton::clicked, this, &PlaceValueScreen::cmdstop_Click);
     cmdstart->setFocus();
 }
 
-void frmtestmin::beginstand()
+void PlaceValueScreen::beginstand()
 {
     for (TextBox *box : {txteenheid, txttiental, txthonderdtal}) {
         setBackColor(box, white);
@@ -105,13 +106,13 @@ void frmtestmin::beginstand()
     hideAll({lbleenheid, lbltiental, lblhonderd});
 }
 
-void frmtestmin::load()
+void PlaceValueScreen::load()
 {
     centre();
     beginstand();
 }
 
-void frmtestmin::activate()
+void PlaceValueScreen::activate()
 {
     centre();
     beginstand();
@@ -124,7 +125,7 @@ void frmtestmin::activate()
     cmdstart->setFocus();
 }
 
-void frmtestmin::reveal(Label *letter, TextBox *box, qint16 digit)
+void PlaceValueScreen::reveal(Label *letter, TextBox *box, qint16 digit)
 {
     letter->show();
     setBackColor(box, green);
@@ -132,7 +133,7 @@ void frmtestmin::reveal(Label *letter, TextBox *box, qint16 digit)
     box->setText(numberText(digit));
 }
 
-void frmtestmin::cmdstart_Click()
+void PlaceValueScreen::cmdstart_Click()
 {
     for (TextBox *box : {txteenheid, txttiental, txthonderdtal})
         box->setText(QString());
@@ -147,7 +148,7 @@ void frmtestmin::cmdstart_Click()
     cmdeenheid->setFocus();
 }
 
-void frmtestmin::cmdnogeens_Click()
+void PlaceValueScreen::cmdnogeens_Click()
 {
     beginstand();
     cmdstart->show();
@@ -155,21 +156,21 @@ void frmtestmin::cmdnogeens_Click()
     cmdstart->setFocus();
 }
 
-void frmtestmin::cmdstop_Click()
+void PlaceValueScreen::cmdstop_Click()
 {
     cmdnogeens_Click();
-    open(QStringLiteral("frmkiesbasis"));
+    open(screens::choice);
     hide();
 }
 
-void frmtestmin::closeRequested()
+void PlaceValueScreen::closeRequested()
 {
     cmdstop_Click();
 }
 
 void registerRecognitionScreens(Runtime &rt)
 {
-    rt.registerKind(QStringLiteral("frmtestmin"), [](Runtime &r) { return new frmtestmin(r); });
+    rt.registerKind(screens::placeValue, [](Runtime &r) { return new PlaceValueScreen(r); });
     registerTwoNumbersScreens(rt);
 }
 

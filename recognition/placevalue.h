@@ -7,7 +7,7 @@ namespace kolomaf {
 
 // A random three-digit number taken apart, one press at a time, into its
 // units, tens and hundreds.
-class frmtestmin : public Screen
+class PlaceValueScreen : public Screen
 {
     Q_OBJECT
     Q_PROPERTY(qint16 eenheid1 MEMBER eenheid1)
@@ -16,7 +16,7 @@ class frmtestmin : public Screen
     Q_PROPERTY(qint16 getal1 MEMBER getal1)
 
 public:
-    explicit frmtestmin(Runtime &rt);
+    explicit PlaceValueScreen(Runtime &rt);
 
     qint16 eenheid1 = 0, tiental1 = 0, honderdtal1 = 0, getal1 = 0;
 

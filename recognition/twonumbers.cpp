@@ -1,4 +1,5 @@
 #include "recognition/twonumbers.h"
+#include "shell/screennames.h"
 
 #include "assets/assets.h"
 #include "shell/build.h"
@@ -42,8 +43,8 @@ void write(TextBox *box, int value)
     box->setText(numberText(qint16(value)));
 }
 
-const TwoNumbersDesign sumsDesign {
-    "frmtest2min",
+const HardOrEasyDesign sumsDesign {
+    screens::sums,
     "Moeilijke en gemakkelijke sommen herkennen",
     QColor(0, 64, 0),
     {3960, 120, 6735, 7335},
@@ -65,8 +66,8 @@ const TwoNumbersDesign sumsDesign {
     drawSums,
 };
 
-const TwoNumbersDesign differencesDesign {
-    "frmtest3min",
+const HardOrEasyDesign differencesDesign {
+    screens::differences,
     "Moeilijke en gemakkelijke verschillen herkennen",
     QColor(128, 128, 128),
     {3960, 120, 6615, 7455},
@@ -89,7 +90,7 @@ const TwoNumbersDesign differencesDesign {
 };
 } // namespace
 
-TwoNumbersScreen::TwoNumbersScreen(Runtime &rt, const TwoNumbersDesign &d)
+HardOrEasyScreen::HardOrEasyScreen(Runtime &rt, const HardOrEasyDesign &d)
     : Screen(rt, d.name, 10890, 7650)
     , m_design(d)
 {
@@ -158,15 +159,15 @@ TwoNumbersScreen::TwoNumbersScreen(Runtime &rt, const TwoNumbersDesign &d)
     lbluitlegtotaal = explanation("lbluitlegtotaal", 600, 1575);
     Image3 = place(new Picture(this, picture("logo")), "Image3", d.logo.x(), d.logo.y(), 480, 420);
 
-    connect(cmdstart, &QAbstractButton::clicked, this, &TwoNumbersScreen::cmdstart_Click);
-    connect(cmdeerste, &QAbstractButton::clicked, this, &TwoNumbersScreen::cmdeerste_Click);
-    connect(cmdtweede, &QAbstractButton::clicked, this, &TwoNumbersScreen::cmdtweede_Click);
-    connect(cmdsom, &QAbstractButton::clicked, this, &TwoNumbersScreen::cmdsom_Click);
-    connect(cmdnogeens, &QAbstractButton::clicked, this, &TwoNumbersScreen::cmdnogeens_Click);
-    connect(cmdstop, &QAbstractButton::clicked, this, &TwoNumbersScreen::cmdstop_Click);
+    connect(cmdstart, &QAbstractButton::clicked, this, &HardOrEasyScreen::cmdstart_Click);
+    connect(cmdeerste, &QAbstractButton::clicked, this, &HardOrEasyScreen::cmdeerste_Click);
+    connect(cmdtweede, &QAbstractButton::clicked, this, &HardOrEasyScreen::cmdtweede_Click);
+    connect(cmdsom, &QAbstractButton::clicked, this, &HardOrEasyScreen::cmdsom_Click);
+    connect(cmdnogeens, &QAbstractButton::clicked, this, &HardOrEasyScreen::cmdnogeens_Click);
+    connect(cmdstop, &QAbstractButton::clicked, this, &HardOrEasyScreen::cmdstop_Click);
 }
 
-TextBox *TwoNumbersScreen::display(const char *name, int left, int top, int width, int height, qreal points)
+TextBox *HardOrEasyScreen::display(const char *name, int left, int top, int width, int height, qreal points)
 {
     auto *t = dress(place(new TextBox(this), name, left, top, width, height),
         {designFont(points, true), Qt::black, white});
@@ -177,7 +178,7 @@ TextBox *TwoNumbersScreen::display(const char *name, int left, int top, int widt
     return t;
 }
 
-Label *TwoNumbersScreen::explanation(const char *name, int top, int height, bool bold)
+Label *HardOrEasyScreen::explanation(const char *name, int top, int height, bool bold)
 {
     // One-line labels are short: their two lines only fit in a small face.
     const qreal points = height > 615 ? 10 : 8;
@@ -189,12 +190,12 @@ Label *TwoNumbersScreen::explanation(const char *name, int top, int height, bool
 }
 
 // The step buttons share one spot; the last one shown lies on top.
-void TwoNumbersScreen::stepsOnTop()
+void HardOrEasyScreen::stepsOnTop()
 {
     stack({cmdstart, cmdeerste, cmdtweede, cmdsom, cmdnogeens, cmdstop});
 }
 
-PictureButton *TwoNumbersScreen::topStep() const
+PictureButton *HardOrEasyScreen::topStep() const
 {
     for (PictureButton *b : {cmdnogeens, cmdsom, cmdtweede, cmdeerste, cmdstart})
         if (!b->isHidden())
@@ -202,7 +203,7 @@ PictureButton *TwoNumbersScreen::topStep() const
     return nullptr;
 }
 
-TextBox *TwoNumbersScreen::digitBox(int column, int row) const
+TextBox *HardOrEasyScreen::digitBox(int column, int row) const
 {
     static constexpr int columns = 3;
     TextBox *const boxes[2][columns]
@@ -210,7 +211,7 @@ TextBox *TwoNumbersScreen::digitBox(int column, int row) const
     return boxes[row][column];
 }
 
-void TwoNumbersScreen::beginstand()
+void HardOrEasyScreen::beginstand()
 {
     for (int c : {E, T, H}) {
         for (int row : {0, 1}) {
@@ -231,13 +232,13 @@ void TwoNumbersScreen::beginstand()
     lbluitlegtotaal->hide();
 }
 
-void TwoNumbersScreen::load()
+void HardOrEasyScreen::load()
 {
     centre();
     beginstand();
 }
 
-void TwoNumbersScreen::activate()
+void HardOrEasyScreen::activate()
 {
     centre();
     beginstand();
@@ -247,7 +248,7 @@ void TwoNumbersScreen::activate()
         cmdnogeens_Click();
 }
 
-void TwoNumbersScreen::showStep(PictureButton *b)
+void HardOrEasyScreen::showStep(PictureButton *b)
 {
     b->show();
     b->setFocus();
@@ -258,7 +259,7 @@ void TwoNumbersScreen::showStep(PictureButton *b)
         s->setFocusPolicy(s == top ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-void TwoNumbersScreen::cmdstart_Click()
+void HardOrEasyScreen::cmdstart_Click()
 {
     for (TextBox *box : {txteenheid, txttiental, txthonderdtal})
         box->setText(QString());
@@ -277,7 +278,7 @@ void TwoNumbersScreen::cmdstart_Click()
     txtgetal2->setText(numberText(getal2));
 }
 
-void TwoNumbersScreen::cmdeerste_Click()
+void HardOrEasyScreen::cmdeerste_Click()
 {
     const qint16 digits[] = {eenheid1, tiental1, honderdtal1};
     Label *letters[] = {lbleenheid, lbltiental, lblhonderd};
@@ -291,7 +292,7 @@ void TwoNumbersScreen::cmdeerste_Click()
     showStep(cmdtweede);
 }
 
-void TwoNumbersScreen::cmdtweede_Click()
+void HardOrEasyScreen::cmdtweede_Click()
 {
     const qint16 digits[] = {eenheid2, tiental2, honderdtal2};
     for (int c : {E, T, H}) {
@@ -303,7 +304,7 @@ void TwoNumbersScreen::cmdtweede_Click()
     showStep(cmdsom);
 }
 
-void TwoNumbersScreen::cmdsom_Click()
+void HardOrEasyScreen::cmdsom_Click()
 {
     showAll({lnplus, lblplus, txtsomH, txtsomT, txtsomE});
     write(txtsomE, eenheid1 - eenheid2);
@@ -314,7 +315,7 @@ void TwoNumbersScreen::cmdsom_Click()
     cmdstop->show();
 }
 
-void TwoNumbersScreen::cmdnogeens_Click()
+void HardOrEasyScreen::cmdnogeens_Click()
 {
     beginstand();
     showStep(cmdstart);
@@ -327,20 +328,20 @@ void TwoNumbersScreen::cmdnogeens_Click()
         box->setEnabled(false);
 }
 
-void TwoNumbersScreen::cmdstop_Click()
+void HardOrEasyScreen::cmdstop_Click()
 {
     cmdnogeens_Click();
-    open(QStringLiteral("frmkiesbasis"));
+    open(screens::choice);
     hide();
 }
 
-void TwoNumbersScreen::closeRequested()
+void HardOrEasyScreen::closeRequested()
 {
     cmdstop_Click();
 }
 
-frmtest2min::frmtest2min(Runtime &rt)
-    : TwoNumbersScreen(rt, sumsDesign)
+SumsScreen::SumsScreen(Runtime &rt)
+    : HardOrEasyScreen(rt, sumsDesign)
 {
     Image2 = place(new Picture(this, picture("hond")), "Image2", 720, 3000, 2640, 2508);
     stack({Shape1, txtgetal, txtgetal2, lblhonderd, lbltiental, lbleenheid, txthonderdtal, txttiental,
@@ -350,7 +351,7 @@ frmtest2min::frmtest2min(Runtime &rt)
     cmdstart->setFocus();
 }
 
-void frmtest2min::explain()
+void SumsScreen::explain()
 {
     if (valueOf(txtsomE) >= 0 && valueOf(txtsomT) >= 0 && valueOf(txtsomH) >= 0) {
         lbluitlegtotaal->show();
@@ -366,8 +367,8 @@ void frmtest2min::explain()
     }
 }
 
-frmtest3min::frmtest3min(Runtime &rt)
-    : TwoNumbersScreen(rt, differencesDesign)
+DifferencesScreen::DifferencesScreen(Runtime &rt)
+    : HardOrEasyScreen(rt, differencesDesign)
 {
     txtplusH = display("txtplusH", 6240, 2760, 1095, 975, 36);
     txtplusT = display("txtplusT", 7560, 2760, 1095, 975, 36);
@@ -385,19 +386,19 @@ frmtest3min::frmtest3min(Runtime &rt)
     // A red digit that can lend shows the hand, so the pupil sees it is clickable.
     for (TextBox *box : {txthonderdtal, txttiental})
         box->setCursor(Qt::PointingHandCursor);
-    connect(txthonderdtal, &TextBox::clicked, this, &frmtest3min::txthonderdtal_Click);
-    connect(txttiental, &TextBox::clicked, this, &frmtest3min::txttiental_Click);
+    connect(txthonderdtal, &TextBox::clicked, this, &DifferencesScreen::txthonderdtal_Click);
+    connect(txttiental, &TextBox::clicked, this, &DifferencesScreen::txttiental_Click);
     cmdstart->setFocus();
 }
 
-void frmtest3min::beginstand()
+void DifferencesScreen::beginstand()
 {
-    TwoNumbersScreen::beginstand();
+    HardOrEasyScreen::beginstand();
     hideAll({txtplusE, txtplusT, txtplusH});
     lblsplits->setText(QString());
 }
 
-void frmtest3min::explain()
+void DifferencesScreen::explain()
 {
     if (valueOf(txtsomT) < 0) {
         makeRed(txthonderdtal);
@@ -417,7 +418,7 @@ void frmtest3min::explain()
     }
 }
 
-void frmtest3min::txthonderdtal_Click()
+void DifferencesScreen::txthonderdtal_Click()
 {
     if (!txthonderdtal->isEnabled())
         return;
@@ -435,7 +436,7 @@ void frmtest3min::txthonderdtal_Click()
     makeRed(txttiental);
 }
 
-void frmtest3min::txttiental_Click()
+void DifferencesScreen::txttiental_Click()
 {
     if (!txttiental->isEnabled())
         return;
@@ -464,8 +465,8 @@ void frmtest3min::txttiental_Click()
 
 void registerTwoNumbersScreens(Runtime &rt)
 {
-    rt.registerKind(QStringLiteral("frmtest2min"), [](Runtime &r) { return new frmtest2min(r); });
-    rt.registerKind(QStringLiteral("frmtest3min"), [](Runtime &r) { return new frmtest3min(r); });
+    rt.registerKind(screens::sums, [](Runtime &r) { return new SumsScreen(r); });
+    rt.registerKind(screens::differences, [](Runtime &r) { return new DifferencesScreen(r); });
 }
 
 } // namespace kolomaf

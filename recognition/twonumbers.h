@@ -9,7 +9,7 @@
 namespace kolomaf {
 
 // Where the two demonstration screens differ in look; positions in twips.
-struct TwoNumbersDesign
+struct HardOrEasyDesign
 {
     const char *name;
     const char *title;
@@ -26,7 +26,7 @@ struct TwoNumbersDesign
 
 // Two numbers split into columns one press at a time, then the column
 // differences with what a negative one means.
-class TwoNumbersScreen : public Screen
+class HardOrEasyScreen : public Screen
 {
     Q_OBJECT
     Q_PROPERTY(qint16 eenheid1 MEMBER eenheid1)
@@ -59,7 +59,7 @@ public:
     PictureButton *topStep() const;
 
 protected:
-    TwoNumbersScreen(Runtime &rt, const TwoNumbersDesign &design);
+    HardOrEasyScreen(Runtime &rt, const HardOrEasyDesign &design);
 
     // Digits and boxes in column order E, T, H.
     TextBox *digitBox(int column, int row) const;
@@ -84,14 +84,14 @@ private:
     void cmdstop_Click();
     void showStep(PictureButton *b);
 
-    const TwoNumbersDesign &m_design;
+    const HardOrEasyDesign &m_design;
 };
 
-class frmtest2min : public TwoNumbersScreen
+class SumsScreen : public HardOrEasyScreen
 {
     Q_OBJECT
 public:
-    explicit frmtest2min(Runtime &rt);
+    explicit SumsScreen(Runtime &rt);
     Picture *Image2;
 
 protected:
@@ -99,11 +99,11 @@ protected:
 };
 
 // Adds the borrowing itself: the red digit lends when clicked.
-class frmtest3min : public TwoNumbersScreen
+class DifferencesScreen : public HardOrEasyScreen
 {
     Q_OBJECT
 public:
-    explicit frmtest3min(Runtime &rt);
+    explicit DifferencesScreen(Runtime &rt);
     TextBox *txtplusH, *txtplusT, *txtplusE;
     Label *lblsplits;
     Picture *Image2;

@@ -106,7 +106,7 @@ void Screen::setVisible(bool visible)
     }
 }
 
-Screen *Screen::open(const QString &name)
+Screen *Screen::open(QAnyStringView name)
 {
     Screen *target = m_rt.screen(name);
     if (target)
@@ -156,14 +156,14 @@ Runtime::~Runtime()
         delete m_screens.value(*it);
 }
 
-void Runtime::registerKind(const QString &name, Factory factory)
+void Runtime::registerKind(QAnyStringView name, Factory factory)
 {
-    m_factories.insert(name, std::move(factory));
+    m_factories.insert(name.toString(), std::move(factory));
 }
 
-bool Runtime::has(const QString &name) const
+bool Runtime::has(QAnyStringView name) const
 {
-    return m_factories.contains(name);
+    return m_factories.contains(name.toString());
 }
 
 Screen *Runtime::create(const QString &name)
@@ -180,8 +180,9 @@ Screen *Runtime::create(const QString &name)
     return s;
 }
 
-Screen *Runtime::screen(const QString &name)
+Screen *Runtime::screen(QAnyStringView view)
 {
+    const QString name = view.toString();
     if (Screen *s = m_screens.value(name))
         return s;
     Screen *s = create(name);
@@ -190,14 +191,14 @@ Screen *Runtime::screen(const QString &name)
     return s;
 }
 
-bool Runtime::isLoaded(const QString &name) const
+bool Runtime::isLoaded(QAnyStringView name) const
 {
-    return m_screens.contains(name);
+    return m_screens.contains(name.toString());
 }
 
-void Runtime::unload(const QString &name)
+void Runtime::unload(QAnyStringView name)
 {
-    delete m_screens.value(name);
+    delete m_screens.value(name.toString());
 }
 
 QList<Screen *> Runtime::loadedScreens() const
@@ -208,13 +209,13 @@ QList<Screen *> Runtime::loadedScreens() const
     return out;
 }
 
-void Runtime::start(const QString &mainName)
+void Runtime::start(QAnyStringView mainName)
 {
     // The first screens are built without looking at a font: reading the
     // font database is the longest step of a start, and it waits until
     // they are on the display.
     m_starting = true;
-    Screen *s = create(mainName);
+    Screen *s = create(mainName.toString());
     if (!s) {
         m_starting = false;
         return;

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <QAnyStringView>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -46,7 +47,7 @@ protected:
 
     // Shows another screen (creating it on first use); null when no screen of
     // that name is part of this build.
-    Screen *open(const QString &name);
+    Screen *open(QAnyStringView name);
 
     // Puts the controls in this stacking order, first at the bottom.
     static void stack(std::initializer_list<QWidget *> bottomToTop);
@@ -72,19 +73,19 @@ public:
     Runtime();
     ~Runtime() override;
 
-    void registerKind(const QString &name, Factory factory);
-    bool has(const QString &name) const;
+    void registerKind(QAnyStringView name, Factory factory);
+    bool has(QAnyStringView name) const;
     QStringList registeredNames() const { return m_factories.keys(); }
 
     // The screen, created and loaded on first use; null for an unknown name.
-    Screen *screen(const QString &name);
-    template <class T> T *screen(const QString &name) { return qobject_cast<T *>(screen(name)); }
-    bool isLoaded(const QString &name) const;
-    void unload(const QString &name);
+    Screen *screen(QAnyStringView name);
+    template <class T> T *screen(QAnyStringView name) { return qobject_cast<T *>(screen(name)); }
+    bool isLoaded(QAnyStringView name) const;
+    void unload(QAnyStringView name);
     QList<Screen *> loadedScreens() const;
 
     // Shows the startup screen, then runs its load handler.
-    void start(const QString &mainName);
+    void start(QAnyStringView mainName);
     Screen *mainWindow() const { return m_main; }
     Screen *activeScreen() const { return m_active; }
 

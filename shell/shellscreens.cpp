@@ -1,4 +1,5 @@
 #include "shell/shellscreens.h"
+#include "shell/screennames.h"
 
 #include "assets/assets.h"
 #include "shell/build.h"
@@ -65,9 +66,9 @@ void PictureCycle::advance(int from)
 
 void openFirstChoice(Runtime &rt)
 {
-    if (Screen *welcome = rt.screen(QStringLiteral("frmmecenaat1")))
+    if (Screen *welcome = rt.screen(screens::welcome))
         welcome->hide();
-    if (Screen *choice = rt.screen(QStringLiteral("frmkiesbasis")))
+    if (Screen *choice = rt.screen(screens::choice))
         choice->show();
     if (Screen *main = rt.mainWindow())
         main->setEnabled(false);
@@ -75,14 +76,14 @@ void openFirstChoice(Runtime &rt)
 
 // ---------------------------------------------------------------- MDIForm2
 
-MDIForm2::MDIForm2(Runtime &rt)
-    : Screen(rt, "MDIForm2", 9930, 6825)
+MainWindow::MainWindow(Runtime &rt)
+    : Screen(rt, screens::mainWindow, 9930, 6825)
 {
     setWindowTitle(QStringLiteral(" Alle kinderen moeten alle kansen krijgen."));
     setBackColor(this, QColor(234, 226, 138));
 }
 
-void MDIForm2::buildMenu()
+void MainWindow::buildMenu()
 {
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
@@ -98,27 +99,27 @@ void MDIForm2::buildMenu()
     connect(aftrek2, &QAction::triggered, this, [this] { openFirstChoice(runtime()); });
 }
 
-void MDIForm2::load()
+void MainWindow::load()
 {
-    open(QStringLiteral("frmmecenaat1"));
+    open(screens::welcome);
     // Both windows go to the display first; the menu bar's height needs the
     // font database, which takes longer to read than the rest of the start.
     desktop::flushDisplay();
     prepareFonts();
     buildMenu();
-    if (runtime().isLoaded(QStringLiteral("frminfo")))
-        runtime().unload(QStringLiteral("frminfo"));
+    if (runtime().isLoaded(screens::closing))
+        runtime().unload(screens::closing);
 }
 
-void MDIForm2::closeRequested()
+void MainWindow::closeRequested()
 {
     runtime().endProgram();
 }
 
 // ------------------------------------------------------------ frmmecenaat1
 
-frmmecenaat1::frmmecenaat1(Runtime &rt)
-    : Screen(rt, "frmmecenaat1", 11160, 6720)
+WelcomeScreen::WelcomeScreen(Runtime &rt)
+    : Screen(rt, screens::welcome, 11160, 6720)
 {
     setWindowTitle(QStringLiteral(" "));
     // The caption is blank; a screen reader still says where the pupil is.
@@ -168,26 +169,26 @@ frmmecenaat1::frmmecenaat1(Runtime &rt)
     cmdkombinnen->setFocus();
 }
 
-void frmmecenaat1::load()
+void WelcomeScreen::load()
 {
     centre();
     Frame1_1->show();
 }
 
-void frmmecenaat1::activate()
+void WelcomeScreen::activate()
 {
     centre();
     Frame1_1->show();
 }
 
-void frmmecenaat1::closeRequested()
+void WelcomeScreen::closeRequested()
 {
     openFirstChoice(runtime());
 }
 
 // ------------------------------------------------------- the choice screens
 
-ChoiceScreen::ChoiceScreen(Runtime &rt, const Design &d)
+MenuScreen::MenuScreen(Runtime &rt, const Design &d)
     : Screen(rt, d.name, d.width, d.height)
     , pictures(this, d.pictures.x(), d.pictures.y(), d.pictures.width(), d.pictures.height())
 {
@@ -207,7 +208,7 @@ ChoiceScreen::ChoiceScreen(Runtime &rt, const Design &d)
     Image2 = smallLogo(this, d.logo.x(), d.logo.y());
 }
 
-PictureButton *ChoiceScreen::route(const char *name, const QString &text, QRect r, const char *target)
+PictureButton *MenuScreen::route(const char *name, const QString &text, QRect r, const char *target)
 {
     auto *b = captionButton(this, name, text, r.x(), r.y(), r.width(), r.height());
     b->setEnabled(runtime().has(QLatin1String(target)));
@@ -215,105 +216,105 @@ PictureButton *ChoiceScreen::route(const char *name, const QString &text, QRect 
     return b;
 }
 
-void ChoiceScreen::openAndHide(const char *target)
+void MenuScreen::openAndHide(const char *target)
 {
     if (open(QLatin1String(target)))
         hide();
 }
 
-void ChoiceScreen::stackOverPanel(std::initializer_list<QWidget *> buttons)
+void MenuScreen::stackOverPanel(std::initializer_list<QWidget *> buttons)
 {
     stack({Shape1});
     stack(buttons);
     stack({Label1, lblgemaakt});
 }
 
-void ChoiceScreen::load()
+void MenuScreen::load()
 {
     centre();
 }
 
-void ChoiceScreen::activate()
+void MenuScreen::activate()
 {
     centre();
 }
 
 // ------------------------------------------------------------ frmkiesbasis
 
-frmkiesbasis::frmkiesbasis(Runtime &rt)
-    : ChoiceScreen(rt,
-        {"frmkiesbasis", "KOLOMAF", 10260, 7530, {3720, 120, 6495, 5775}, {240, 480, 3240, 4860},
+ChoiceScreen::ChoiceScreen(Runtime &rt)
+    : MenuScreen(rt,
+        {screens::choice, "KOLOMAF", 10260, 7530, {3720, 120, 6495, 5775}, {240, 480, 3240, 4860},
             {3720, 6000, 6495, 375}, {8520, 6000, 1695, 375}, {240, 6840}})
 {
     Command1
-        = route("Command1", QStringLiteral("Ik kijk naar een getal"), {4320, 600, 5295, 855}, "frmtestmin");
+        = route("Command1", QStringLiteral("Ik kijk naar een getal"), {4320, 600, 5295, 855}, screens::placeValue);
     Command1->setToolTip(QStringLiteral("L E E R "));
     Command2
-        = route("Command2", QStringLiteral("Ik leer de aftrekking"), {4320, 2040, 5295, 855}, "frmtest2min");
+        = route("Command2", QStringLiteral("Ik leer de aftrekking"), {4320, 2040, 5295, 855}, screens::sums);
     Command2->setToolTip(QStringLiteral("L E E R "));
     Command3 = route("Command3", QStringLiteral("Is een aftrekking moeilijk of gemakkelijk ?"),
-        {4320, 3360, 5295, 855}, "frmtest3min");
+        {4320, 3360, 5295, 855}, screens::differences);
     Command3->setToolTip(QStringLiteral("O E F E N "));
     cmdkies = route(
-        "cmdkies", QStringLiteral("Ik leer cijferen als aftrekking"), {4320, 4800, 5295, 855}, "frmbasis");
+        "cmdkies", QStringLiteral("Ik leer cijferen als aftrekking"), {4320, 4800, 5295, 855}, screens::columnMenu);
     cmdeinde = pictureButton(this, "cmdeinde", "stop", QColor(128, 0, 0), 5520, 6720, 1815, 735);
     cmdeinde->setToolTip(QStringLiteral("S T O P "));
-    connect(cmdeinde, &QAbstractButton::clicked, this, &frmkiesbasis::cmdeinde_Click);
+    connect(cmdeinde, &QAbstractButton::clicked, this, &ChoiceScreen::cmdeinde_Click);
     stackOverPanel({Command1, Command2, Command3, cmdkies, cmdeinde});
     cmdkies->setFocus();
 }
 
-void frmkiesbasis::cmdeinde_Click()
+void ChoiceScreen::cmdeinde_Click()
 {
-    open(QStringLiteral("frminfo"));
+    open(screens::closing);
     hide();
     if (Screen *main = runtime().mainWindow())
         main->setEnabled(true);
 }
 
-void frmkiesbasis::closeRequested()
+void ChoiceScreen::closeRequested()
 {
     cmdeinde_Click();
 }
 
 // ---------------------------------------------------------------- frmbasis
 
-frmbasis::frmbasis(Runtime &rt)
-    : ChoiceScreen(rt,
-        {"frmbasis", "CIJFEREN AFTREKKEN", 10260, 7260, {3600, 120, 6495, 5175}, {120, 360, 3240, 4860},
+ColumnMenuScreen::ColumnMenuScreen(Runtime &rt)
+    : MenuScreen(rt,
+        {screens::columnMenu, "CIJFEREN AFTREKKEN", 10260, 7260, {3600, 120, 6495, 5175}, {120, 360, 3240, 4860},
             {3600, 5280, 4815, 375}, {8400, 5280, 1695, 375}, {240, 6600}})
 {
     auto menuButton = [this](const char *name, const char *text, int top, const char *target) {
         return route(name, QString::fromUtf8(text), {4320, top, 5295, 495}, target);
     };
-    Command2 = menuButton("Command2", "Zonder ontlenen", 480, "Kolomaf1000zb");
-    Command3 = menuButton("Command3", "Met ontlenen bij tientallen ", 1380, "CIFERMBE");
-    Command4 = menuButton("Command4", "Met ontlenen bij honderdtallen ", 2280, "CIFERMBT");
-    cmdkwartier = menuButton("cmdkwartier", "Met ontlenen bij duizendtal", 3180, "CIFERMBH");
-    Command5 = menuButton("Command5", "Schijf en cijfer ", 4080, "frmcijferschrijf");
+    Command2 = menuButton("Command2", "Zonder ontlenen", 480, screens::noBorrowing);
+    Command3 = menuButton("Command3", "Met ontlenen bij tientallen ", 1380, screens::borrowTen);
+    Command4 = menuButton("Command4", "Met ontlenen bij honderdtallen ", 2280, screens::borrowHundred);
+    cmdkwartier = menuButton("cmdkwartier", "Met ontlenen bij duizendtal", 3180, screens::borrowThousand);
+    Command5 = menuButton("Command5", "Schijf en cijfer ", 4080, screens::writing);
     cmdeinde = pictureButton(this, "cmdeinde", "terug", brownRed, 5880, 6240, 1815, 855);
     cmdeinde->setToolTip(QStringLiteral("terug "));
-    connect(cmdeinde, &QAbstractButton::clicked, this, [this] { openAndHide("frmkiesbasis"); });
+    connect(cmdeinde, &QAbstractButton::clicked, this, [this] { openAndHide(screens::choice); });
     stackOverPanel({Command2, Command3, Command4, cmdkwartier, Command5, cmdeinde});
     Command2->setFocus();
 }
 
-void frmbasis::load()
+void ColumnMenuScreen::load()
 {
-    ChoiceScreen::load();
+    MenuScreen::load();
     z = 0;
     lblgemaakt->setText(numberText(z));
 }
 
-void frmbasis::closeRequested()
+void ColumnMenuScreen::closeRequested()
 {
-    openAndHide("frmkiesbasis");
+    openAndHide(screens::choice);
 }
 
 // ----------------------------------------------------------------- frminfo
 
-frminfo::frminfo(Runtime &rt)
-    : Screen(rt, "frminfo", 10185, 5925)
+ClosingScreen::ClosingScreen(Runtime &rt)
+    : Screen(rt, screens::closing, 10185, 5925)
 {
     setWindowTitle(QStringLiteral(" "));
     setAccessibleName(QStringLiteral("Tot de volgende keer"));
@@ -367,11 +368,11 @@ frminfo::frminfo(Runtime &rt)
     ProgressBar1 = place(new QProgressBar(this), "ProgressBar1", 3240, 5280, 2775, 255);
     ProgressBar1->setTextVisible(false);
     Timer1 = new Timer(this, "Timer1", 75, false);
-    connect(Timer1, &Timer::tick, this, &frminfo::Timer1_Timer);
+    connect(Timer1, &Timer::tick, this, &ClosingScreen::Timer1_Timer);
     stack({Frame1, Image3, Image4, lblgeld, StatusBar1, ProgressBar1});
 }
 
-void frminfo::load()
+void ClosingScreen::load()
 {
     lblgeld->setText(QStringLiteral("Deze software is helemaal gratis.\n"
                                     "Je krijgt hem via de school, van juf of meester."));
@@ -385,14 +386,14 @@ void frminfo::load()
     centre();
 }
 
-void frminfo::activate()
+void ClosingScreen::activate()
 {
     ProgressBar1->setRange(0, 150);
     toonvoortgang(true);
     Timer1->setEnabled(true);
 }
 
-void frminfo::toonvoortgang(bool tonen)
+void ClosingScreen::toonvoortgang(bool tonen)
 {
     if (tonen) {
         // The progress bar lives inside the status bar, over its second panel.
@@ -406,7 +407,7 @@ void frminfo::toonvoortgang(bool tonen)
     }
 }
 
-void frminfo::Timer1_Timer()
+void ClosingScreen::Timer1_Timer()
 {
     const QString text = StatusBar1->panelText(0);
     if (StatusBar1->panelTag(0).isEmpty()) {
@@ -432,11 +433,11 @@ void frminfo::Timer1_Timer()
 
 void registerShellScreens(Runtime &rt)
 {
-    rt.registerKind(QStringLiteral("MDIForm2"), [](Runtime &r) { return new MDIForm2(r); });
-    rt.registerKind(QStringLiteral("frmmecenaat1"), [](Runtime &r) { return new frmmecenaat1(r); });
-    rt.registerKind(QStringLiteral("frmkiesbasis"), [](Runtime &r) { return new frmkiesbasis(r); });
-    rt.registerKind(QStringLiteral("frmbasis"), [](Runtime &r) { return new frmbasis(r); });
-    rt.registerKind(QStringLiteral("frminfo"), [](Runtime &r) { return new frminfo(r); });
+    rt.registerKind(screens::mainWindow, [](Runtime &r) { return new MainWindow(r); });
+    rt.registerKind(screens::welcome, [](Runtime &r) { return new WelcomeScreen(r); });
+    rt.registerKind(screens::choice, [](Runtime &r) { return new ChoiceScreen(r); });
+    rt.registerKind(screens::columnMenu, [](Runtime &r) { return new ColumnMenuScreen(r); });
+    rt.registerKind(screens::closing, [](Runtime &r) { return new ClosingScreen(r); });
 }
 
 } // namespace kolomaf

@@ -30,11 +30,11 @@ private:
     std::array<Picture *, 6> m_pictures {};
 };
 
-class MDIForm2 : public Screen
+class MainWindow : public Screen
 {
     Q_OBJECT
 public:
-    explicit MDIForm2(Runtime &rt);
+    explicit MainWindow(Runtime &rt);
     QMenuBar *menuBar = nullptr;
     QMenu *aftrek = nullptr;
     QAction *aftrek2 = nullptr;
@@ -47,11 +47,11 @@ private:
     void buildMenu();
 };
 
-class frmmecenaat1 : public Screen
+class WelcomeScreen : public Screen
 {
     Q_OBJECT
 public:
-    explicit frmmecenaat1(Runtime &rt);
+    explicit WelcomeScreen(Runtime &rt);
     Panel *Frame1_1;
     Shape *Shape3;
     Label *Label11;
@@ -70,7 +70,7 @@ protected:
 // The first choice screen and the menu share one design: a brown-red panel
 // of buttons that each open a screen, the picture cycle, the score line and
 // the small logo.
-class ChoiceScreen : public Screen
+class MenuScreen : public Screen
 {
     Q_OBJECT
 public:
@@ -89,7 +89,7 @@ public:
     Picture *Image2;
 
 protected:
-    ChoiceScreen(Runtime &rt, const Design &design);
+    MenuScreen(Runtime &rt, const Design &design);
     // A caption button that opens a screen; inert where that screen is not
     // part of this build.
     PictureButton *route(const char *name, const QString &text, QRect twips, const char *target);
@@ -100,11 +100,11 @@ protected:
     void activate() override;
 };
 
-class frmkiesbasis : public ChoiceScreen
+class ChoiceScreen : public MenuScreen
 {
     Q_OBJECT
 public:
-    explicit frmkiesbasis(Runtime &rt);
+    explicit ChoiceScreen(Runtime &rt);
     PictureButton *Command1;
     PictureButton *Command2;
     PictureButton *Command3;
@@ -118,12 +118,12 @@ private:
     void cmdeinde_Click();
 };
 
-class frmbasis : public ChoiceScreen
+class ColumnMenuScreen : public MenuScreen
 {
     Q_OBJECT
     Q_PROPERTY(qint16 z MEMBER z)
 public:
-    explicit frmbasis(Runtime &rt);
+    explicit ColumnMenuScreen(Runtime &rt);
     qint16 z = 0;
     PictureButton *Command2;
     PictureButton *Command3;
@@ -137,12 +137,12 @@ protected:
     void closeRequested() override;
 };
 
-class frminfo : public Screen
+class ClosingScreen : public Screen
 {
     Q_OBJECT
     Q_PROPERTY(qint32 teller MEMBER teller)
 public:
-    explicit frminfo(Runtime &rt);
+    explicit ClosingScreen(Runtime &rt);
     qint32 teller = 0;
     Panel *Frame1;
     Label *lblmemo;

@@ -269,7 +269,7 @@ private:
                 s->close();
         } else { // the main window's menu
             note(QStringLiteral("menu"));
-            auto *main = m_program->screen<MDIForm2>("MDIForm2");
+            auto *main = m_program->screen<MainWindow>("MDIForm2");
             const QList<QAction *> actions = main->findChildren<QAction *>();
             if (!actions.isEmpty())
                 actions[pick(int(actions.size()))]->trigger();
@@ -364,7 +364,7 @@ private:
                 leftAColumnScreen = true;
         }
         if (leftAColumnScreen) {
-            auto *menu = m_program->screen<frmbasis>("frmbasis");
+            auto *menu = m_program->screen<ColumnMenuScreen>("frmbasis");
             expect(menu && menu->lblgemaakt->text() == QString::number(m_seenRight),
                 qPrintable(QStringLiteral("the running total shows %1 after %2 right answers")
                                .arg(menu ? menu->lblgemaakt->text() : QString())
@@ -372,7 +372,7 @@ private:
         }
 
         if (auto *menu = m_program->rt.isLoaded(QStringLiteral("frmbasis"))
-                ? m_program->screen<frmbasis>("frmbasis")
+                ? m_program->screen<ColumnMenuScreen>("frmbasis")
                 : nullptr) {
             const int total = menu->lblgemaakt->text().toInt();
             expect(total >= m_lastTotal,
@@ -432,7 +432,7 @@ private:
         for (Screen *s : visibleScreens()) {
             if (s->objectName() == QLatin1String("MDIForm2") || !s->isEnabled())
                 continue;
-            if (auto *info = qobject_cast<frminfo *>(s))
+            if (auto *info = qobject_cast<ClosingScreen *>(s))
                 if (info->Timer1->isActive())
                     return true;
             for (QLineEdit *t : s->findChildren<QLineEdit *>())

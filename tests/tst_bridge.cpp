@@ -20,7 +20,7 @@ class TestBridge : public QObject
     Q_OBJECT
 
     std::unique_ptr<test::Program> p;
-    frmbasis *menu() { return p->screen<frmbasis>("frmbasis"); }
+    ColumnMenuScreen *menu() { return p->screen<ColumnMenuScreen>("frmbasis"); }
 
     ColumnScreen *open(const char *name, const QList<int> &script = {}, int exercises = 1)
     {
@@ -35,23 +35,23 @@ class TestBridge : public QObject
             click(s->cmdnieuw);
         return s;
     }
-    static QList<int> greenBeads(BridgeScreen *d)
+    static QList<int> greenBeads(BridgeDrillScreen *d)
     {
         QList<int> out;
-        for (int i = 0; i < BridgeScreen::beads; ++i)
+        for (int i = 0; i < BridgeDrillScreen::beads; ++i)
             if (backColor(d->Shpdraad[i]) == green)
                 out << i;
         return out;
     }
-    static QList<int> birds(BridgeScreen *d)
+    static QList<int> birds(BridgeDrillScreen *d)
     {
         QList<int> out;
-        for (int i = 0; i < BridgeScreen::beads; ++i)
+        for (int i = 0; i < BridgeDrillScreen::beads; ++i)
             if (shown(d->imghum[i]))
                 out << i;
         return out;
     }
-    static QStringList formula(BridgeScreen *d)
+    static QStringList formula(BridgeDrillScreen *d)
     {
         QStringList out;
         for (Label *l :
@@ -240,7 +240,7 @@ private Q_SLOTS:
         ColumnScreen *s = open(qPrintable(screen), script);
         click(s->lblgetal[0]);
         click(s->cmdaklas);
-        auto *d = p->rt.screen<BridgeScreen>(QLatin1String(s->config().drill));
+        auto *d = p->rt.screen<BridgeDrillScreen>(QLatin1String(s->config().drill));
         QVERIFY(shown(d) && !shown(s));
         QCOMPARE(p->rt.activeScreen(), d);
         QCOMPARE(d->windowTitle(), QStringLiteral("Over het tiental met min"));
@@ -280,7 +280,7 @@ private Q_SLOTS:
         ColumnScreen *s = open("CIFERMBE", {3, 7, 5, 1, 3, 1});
         click(s->lblgetal[0]);
         click(s->cmdaklas);
-        auto *d = p->screen<BridgeScreen>("frmbrugdraadminMBE");
+        auto *d = p->screen<BridgeDrillScreen>("frmbrugdraadminMBE");
         click(d->cmdnaar10);
         click(d->cmdstop);
         click(s->lblgetal[1]);
@@ -298,7 +298,7 @@ private Q_SLOTS:
         click(s->cmdaklas);
         s->txttientallen->hide();
         s->txteenheden->setEnabled(false);
-        auto *d = p->screen<BridgeScreen>("frmbrugdraadminMBT");
+        auto *d = p->screen<BridgeDrillScreen>("frmbrugdraadminMBT");
         click(d->cmdstop);
         QVERIFY(shown(s) && !shown(d));
         QCOMPARE(s->focusWidget(), s->txthonderdtallen);
@@ -320,7 +320,7 @@ private Q_SLOTS:
         click(s->cmdnieuw);
         click(s->lblgetal[0]);
         click(s->cmdaklas);
-        auto *d = p->screen<BridgeScreen>("frmbrugdraadminMBE");
+        auto *d = p->screen<BridgeDrillScreen>("frmbrugdraadminMBE");
         click(d->cmdnaar10);
         click(d->cmdverder);
         click(d->cmdstop); // the column screen is activated again
@@ -338,8 +338,8 @@ private Q_SLOTS:
 
     void drillDesign()
     {
-        auto *d = p->screen<BridgeScreen>("frmbrugdraadminMBH");
-        for (int i = 0; i < BridgeScreen::beads; ++i) {
+        auto *d = p->screen<BridgeDrillScreen>("frmbrugdraadminMBH");
+        for (int i = 0; i < BridgeDrillScreen::beads; ++i) {
             QCOMPARE(d->Shpdraad[i]->objectName(), QStringLiteral("Shpdraad(%1)").arg(i));
             QCOMPARE(d->lblgetal[i]->text(), QString::number(i));
             QCOMPARE(backColor(d->Shpdraad[i]), silver);
@@ -348,7 +348,7 @@ private Q_SLOTS:
         QCOMPARE(d->cmdstop->objectName(), QStringLiteral("cmdstopMBH"));
         QCOMPARE(d->cmdstop->toolTip(), QStringLiteral("stop !"));
         QVERIFY(!shown(d->cmdnaar10) && !shown(d->cmdverder) && !shown(d->cmdstop));
-        QVERIFY(!p->screen<BridgeScreen>("frmbrugdraadminMBE")->windowIcon().isNull());
+        QVERIFY(!p->screen<BridgeDrillScreen>("frmbrugdraadminMBE")->windowIcon().isNull());
     }
 };
 

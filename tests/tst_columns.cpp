@@ -17,13 +17,13 @@ class TestColumns : public QObject
     Q_OBJECT
 
     std::unique_ptr<test::Program> p;
-    frmbasis *menu() { return p->screen<frmbasis>("frmbasis"); }
+    ColumnMenuScreen *menu() { return p->screen<ColumnMenuScreen>("frmbasis"); }
 
     // Opens a column screen from the menu, as the pupil does.
     ColumnScreen *open(const QString &name)
     {
-        click(p->screen<frmmecenaat1>("frmmecenaat1")->cmdkombinnen);
-        click(p->screen<frmkiesbasis>("frmkiesbasis")->cmdkies);
+        click(p->screen<WelcomeScreen>("frmmecenaat1")->cmdkombinnen);
+        click(p->screen<ChoiceScreen>("frmkiesbasis")->cmdkies);
         const char *button = name == QLatin1String("Kolomaf1000zb") ? "Command2"
             : name == QLatin1String("CIFERMBE")                     ? "Command3"
             : name == QLatin1String("CIFERMBT")                     ? "Command4"

@@ -57,7 +57,7 @@ class TestExercises : public QObject
     std::unique_ptr<test::Program> p;
     QList<int> queued;
     test::ScriptedRandom *random = nullptr;
-    frmbasis *menu() { return p->screen<frmbasis>("frmbasis"); }
+    ColumnMenuScreen *menu() { return p->screen<ColumnMenuScreen>("frmbasis"); }
 
     ColumnScreen *open(const QString &name)
     {

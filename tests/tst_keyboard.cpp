@@ -65,7 +65,7 @@ class TestKeyboard : public QObject
     {
         waitActive(p->screen("frmmecenaat1"));
         press(); // the start button has the focus
-        auto *choice = p->screen<frmkiesbasis>("frmkiesbasis");
+        auto *choice = p->screen<ChoiceScreen>("frmkiesbasis");
         waitActive(choice);
         expectFocus(choice->cmdkies);
         press();
@@ -98,7 +98,7 @@ private Q_SLOTS:
         QFETCH(QList<int>, script);
         QFETCH(QString, unitsFirst);
         toTheMenu();
-        auto *menu = p->screen<frmbasis>("frmbasis");
+        auto *menu = p->screen<ColumnMenuScreen>("frmbasis");
         tabTo(test::control(menu, button));
         press(Qt::Key_Space);
         auto *s = p->rt.screen<ColumnScreen>(name);
@@ -139,7 +139,7 @@ private Q_SLOTS:
         QVERIFY(shown(s->cmdaklas));
         tabTo(s->cmdaklas);
         press();
-        auto *drill = p->rt.screen<BridgeScreen>(QStringLiteral("frmbrugdraadminMBE"));
+        auto *drill = p->rt.screen<BridgeDrillScreen>(QStringLiteral("frmbrugdraadminMBE"));
         waitActive(drill);
         tabTo(drill->cmdnaar10);
         press();
@@ -153,10 +153,10 @@ private Q_SLOTS:
     void writingExercise()
     {
         toTheMenu();
-        auto *menu = p->screen<frmbasis>("frmbasis");
+        auto *menu = p->screen<ColumnMenuScreen>("frmbasis");
         tabTo(menu->Command5);
         press();
-        auto *s = p->rt.screen<frmcijferschrijf>(QStringLiteral("frmcijferschrijf"));
+        auto *s = p->rt.screen<WritingScreen>(QStringLiteral("frmcijferschrijf"));
         waitActive(s);
         expectFocus(s->txtnaam);
         QTest::keyClicks(focus(), QStringLiteral("Lotte"));
@@ -193,7 +193,7 @@ private Q_SLOTS:
         QFETCH(int, presses);
         waitActive(p->screen("frmmecenaat1"));
         press();
-        auto *choice = p->screen<frmkiesbasis>("frmkiesbasis");
+        auto *choice = p->screen<ChoiceScreen>("frmkiesbasis");
         waitActive(choice);
         const char *button = name == QLatin1String("frmtestmin") ? "Command1"
             : name == QLatin1String("frmtest2min")               ? "Command2"

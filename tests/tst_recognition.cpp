@@ -14,14 +14,14 @@ class TestRecognition : public QObject
     Q_OBJECT
 
     std::unique_ptr<test::Program> p;
-    frmkiesbasis *choice() { return p->screen<frmkiesbasis>("frmkiesbasis"); }
-    frmtestmin *openPlaceValue()
+    ChoiceScreen *choice() { return p->screen<ChoiceScreen>("frmkiesbasis"); }
+    PlaceValueScreen *openPlaceValue()
     {
-        click(p->screen<frmmecenaat1>("frmmecenaat1")->cmdkombinnen);
+        click(p->screen<WelcomeScreen>("frmmecenaat1")->cmdkombinnen);
         click(choice()->Command1);
-        return p->screen<frmtestmin>("frmtestmin");
+        return p->screen<PlaceValueScreen>("frmtestmin");
     }
-    static QStringList visibleSteps(frmtestmin *s)
+    static QStringList visibleSteps(PlaceValueScreen *s)
     {
         QStringList out;
         for (QWidget *b :
@@ -30,7 +30,7 @@ class TestRecognition : public QObject
                 out << b->objectName();
         return out;
     }
-    static QString shownDigits(frmtestmin *s)
+    static QString shownDigits(PlaceValueScreen *s)
     {
         return s->txthonderdtal->text() + QLatin1Char('|') + s->txttiental->text() + QLatin1Char('|')
             + s->txteenheid->text();
@@ -42,7 +42,7 @@ private Q_SLOTS:
 
     void opensReadyFromTheFirstChoice()
     {
-        frmtestmin *s = openPlaceValue();
+        PlaceValueScreen *s = openPlaceValue();
         QVERIFY(shown(s) && !shown(choice()));
         QCOMPARE(s->windowTitle(), QStringLiteral("Honderdtallen, tientallen, eenheden"));
         QCOMPARE(visibleSteps(s), QStringList {QStringLiteral("cmdstart")});
@@ -62,7 +62,7 @@ private Q_SLOTS:
     {
         QFETCH(QList<int>, script);
         QFETCH(int, number);
-        frmtestmin *s = openPlaceValue();
+        PlaceValueScreen *s = openPlaceValue();
         auto source = std::make_unique<test::ScriptedRandom>(script);
         auto *r = source.get();
         p->rt.setRandom(std::move(source));
@@ -75,7 +75,7 @@ private Q_SLOTS:
 
     void seededNumbersStayInRange()
     {
-        frmtestmin *s = openPlaceValue();
+        PlaceValueScreen *s = openPlaceValue();
         p->rt.setRandom(std::make_unique<ClockRandom>(42u));
         QSet<int> hundreds;
         for (int n = 0; n < 3000; ++n) {
@@ -96,7 +96,7 @@ private Q_SLOTS:
 
     void eachPressRevealsOneMoreDigit()
     {
-        frmtestmin *s = openPlaceValue();
+        PlaceValueScreen *s = openPlaceValue();
         p->rt.setRandom(std::make_unique<test::ScriptedRandom>(QList<int> {3, 5, 7}));
         click(s->cmdstart);
         QCOMPARE(visibleSteps(s), QStringList {QStringLiteral("cmdeenheid")});
@@ -136,7 +136,7 @@ private Q_SLOTS:
     void keyboardWalksTheSteps()
     {
         QFETCH(int, key);
-        frmtestmin *s = openPlaceValue();
+        PlaceValueScreen *s = openPlaceValue();
         for (int press = 0; press < 4; ++press)
             QTest::keyClick(s->focusWidget(), Qt::Key(key));
         QCOMPARE(visibleSteps(s), (QStringList {QStringLiteral("cmdnogeens"), QStringLiteral("cmdstop")}));
@@ -145,7 +145,7 @@ private Q_SLOTS:
 
     void stopReturnsAndReopensReady()
     {
-        frmtestmin *s = openPlaceValue();
+        PlaceValueScreen *s = openPlaceValue();
         for (QAbstractButton *b : {s->cmdstart, s->cmdeenheid, s->cmdtiental, s->cmdhonderdtal})
             click(b);
         click(s->cmdstop);
@@ -157,7 +157,7 @@ private Q_SLOTS:
 
     void comingBackHalfWayLeavesAWayOn()
     {
-        frmtestmin *s = openPlaceValue();
+        PlaceValueScreen *s = openPlaceValue();
         click(s->cmdstart);
         click(s->cmdeenheid);
         choice()->show();

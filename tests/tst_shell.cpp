@@ -23,10 +23,10 @@ class TestShell : public QObject
 
     std::unique_ptr<test::Program> p;
     Screen *main() { return p->rt.mainWindow(); }
-    frmkiesbasis *choice() { return p->screen<frmkiesbasis>("frmkiesbasis"); }
-    frmbasis *menu() { return p->screen<frmbasis>("frmbasis"); }
+    ChoiceScreen *choice() { return p->screen<ChoiceScreen>("frmkiesbasis"); }
+    ColumnMenuScreen *menu() { return p->screen<ColumnMenuScreen>("frmbasis"); }
 
-    void toFirstChoice() { click(p->screen<frmmecenaat1>("frmmecenaat1")->cmdkombinnen); }
+    void toFirstChoice() { click(p->screen<WelcomeScreen>("frmmecenaat1")->cmdkombinnen); }
     void toMenu()
     {
         toFirstChoice();
@@ -208,7 +208,7 @@ private Q_SLOTS:
     {
         toFirstChoice();
         click(choice()->cmdeinde);
-        auto *info = p->screen<frminfo>("frminfo");
+        auto *info = p->screen<ClosingScreen>("frminfo");
         QVERIFY(shown(info));
         QVERIFY(!shown(choice()));
         QVERIFY(main()->isEnabled());
@@ -219,7 +219,7 @@ private Q_SLOTS:
     {
         toFirstChoice();
         click(choice()->cmdeinde);
-        auto *info = p->screen<frminfo>("frminfo");
+        auto *info = p->screen<ClosingScreen>("frminfo");
         StatusBar *bar = info->StatusBar1;
         QCOMPARE(bar->panelCount(), 5);
         QCOMPARE(bar->panelText(0), QStringLiteral("Tellegoed,educatieve software voor de basisschool"));
@@ -245,7 +245,7 @@ private Q_SLOTS:
     {
         toFirstChoice();
         click(choice()->cmdeinde);
-        auto *info = p->screen<frminfo>("frminfo");
+        auto *info = p->screen<ClosingScreen>("frminfo");
         info->Timer1->stop();
         StatusBar *bar = info->StatusBar1;
         const QString text = bar->panelText(0);
@@ -270,7 +270,7 @@ private Q_SLOTS:
     {
         toFirstChoice();
         click(choice()->cmdeinde);
-        auto *info = p->screen<frminfo>("frminfo");
+        auto *info = p->screen<ClosingScreen>("frminfo");
         info->Timer1->setInterval(1);
         QSignalSpy ticks(info->Timer1, &Timer::tick);
         // Whatever the pupil does meanwhile: back to the first choice.
@@ -293,7 +293,7 @@ private Q_SLOTS:
         QElapsedTimer clock;
         clock.start();
         click(choice()->cmdeinde);
-        auto *info = p->screen<frminfo>("frminfo");
+        auto *info = p->screen<ClosingScreen>("frminfo");
         QSignalSpy ticks(info->Timer1, &Timer::tick);
         int lastValue = 0;
         connect(info->Timer1, &Timer::tick, this,
@@ -309,7 +309,7 @@ private Q_SLOTS:
     {
         toFirstChoice();
         click(choice()->cmdeinde);
-        auto *info = p->screen<frminfo>("frminfo");
+        auto *info = p->screen<ClosingScreen>("frminfo");
         info->Timer1->stop();
         for (int tick = 0; tick < 10; ++tick)
             Q_EMIT info->Timer1->tick();

@@ -24,14 +24,14 @@ class TestWriting : public QObject
     Q_OBJECT
 
     std::unique_ptr<test::Program> p;
-    frmcijferschrijf *s = nullptr;
+    WritingScreen *s = nullptr;
 
     void open()
     {
-        click(p->screen<frmmecenaat1>("frmmecenaat1")->cmdkombinnen);
-        click(p->screen<frmkiesbasis>("frmkiesbasis")->cmdkies);
-        click(p->screen<frmbasis>("frmbasis")->Command5);
-        s = p->screen<frmcijferschrijf>("frmcijferschrijf");
+        click(p->screen<WelcomeScreen>("frmmecenaat1")->cmdkombinnen);
+        click(p->screen<ChoiceScreen>("frmkiesbasis")->cmdkies);
+        click(p->screen<ColumnMenuScreen>("frmbasis")->Command5);
+        s = p->screen<WritingScreen>("frmcijferschrijf");
     }
     // Keys go where the focus is, as when the pupil types.
     void type(const QString &keys)
@@ -324,8 +324,8 @@ private Q_SLOTS:
             QCOMPARE(row->text(), QString());
         QCOMPARE(s->oefnummer, qint16(1));
 
-        click(p->screen<frmkiesbasis>("frmkiesbasis")->cmdkies);
-        click(p->screen<frmbasis>("frmbasis")->Command5);
+        click(p->screen<ChoiceScreen>("frmkiesbasis")->cmdkies);
+        click(p->screen<ColumnMenuScreen>("frmbasis")->Command5);
         QCOMPARE(s->txtnaam->text(), QString());
         QVERIFY(shown(s->txtnaam) && shown(s->cmdnieuw) && !shown(s->lblmeester1));
         QCOMPARE(s->lblmeester2->text(), QString());
@@ -359,8 +359,8 @@ private Q_SLOTS:
             Qt::Key_Return, Qt::Key_Tab, Qt::Key_Backspace};
         for (int step = 0; step < 3000; ++step) {
             if (!shown(s)) {
-                click(p->screen<frmkiesbasis>("frmkiesbasis")->cmdkies);
-                click(p->screen<frmbasis>("frmbasis")->Command5);
+                click(p->screen<ChoiceScreen>("frmkiesbasis")->cmdkies);
+                click(p->screen<ColumnMenuScreen>("frmbasis")->Command5);
             }
             const int action = std::uniform_int_distribution<int>(0, 9)(pupil);
             if (action < 6) {

@@ -3,6 +3,7 @@
 // screen and keeps running; "kolomaf-tour --memory" opens every screen once
 // and prints the peak memory of the process in KiB.
 #include "app/program.h"
+#include "shell/screennames.h"
 #include "bridge/bridgescreen.h"
 #include "columns/columnscreen.h"
 #include "recognition/twonumbers.h"
@@ -46,36 +47,36 @@ void press(Runtime &rt, const char *screen, const char *button)
 // The clicks that lead from the start to a screen.
 bool walkTo(Runtime &rt, const QString &target)
 {
-    if (target == QLatin1String("frmmecenaat1"))
+    if (target == screens::welcome)
         return true;
-    press(rt, "frmmecenaat1", "cmdkombinnen");
-    if (target == QLatin1String("frmkiesbasis"))
+    press(rt, screens::welcome, "cmdkombinnen");
+    if (target == screens::choice)
         return true;
     const struct
     {
         const char *screen, *button;
     } demonstrations[]
-        = {{"frmtestmin", "Command1"}, {"frmtest2min", "Command2"}, {"frmtest3min", "Command3"}};
+        = {{screens::placeValue, "Command1"}, {screens::sums, "Command2"}, {screens::differences, "Command3"}};
     for (const auto &d : demonstrations)
         if (target == QLatin1String(d.screen)) {
-            press(rt, "frmkiesbasis", d.button);
+            press(rt, screens::choice, d.button);
             return true;
         }
-    if (target == QLatin1String("frminfo")) {
-        press(rt, "frmkiesbasis", "cmdeinde");
+    if (target == screens::closing) {
+        press(rt, screens::choice, "cmdeinde");
         return true;
     }
-    press(rt, "frmkiesbasis", "cmdkies");
-    if (target == QLatin1String("frmbasis"))
+    press(rt, screens::choice, "cmdkies");
+    if (target == screens::columnMenu)
         return true;
     const struct
     {
         const char *screen, *button;
-    } columns[] = {{"Kolomaf1000zb", "Command2"}, {"CIFERMBE", "Command3"}, {"CIFERMBT", "Command4"},
-        {"CIFERMBH", "cmdkwartier"}, {"frmcijferschrijf", "Command5"}};
+    } columns[] = {{screens::noBorrowing, "Command2"}, {screens::borrowTen, "Command3"}, {screens::borrowHundred, "Command4"},
+        {screens::borrowThousand, "cmdkwartier"}, {screens::writing, "Command5"}};
     for (const auto &c : columns)
         if (target == QLatin1String(c.screen)) {
-            press(rt, "frmbasis", c.button);
+            press(rt, screens::columnMenu, c.button);
             return true;
         }
     return false;
@@ -120,7 +121,7 @@ void playState(ColumnScreen *s, const QString &state)
 
 // The writing screen: an exercise copied right, then an answer off by ten
 // when asked for a wrong one.
-void workOut(frmcijferschrijf *s, bool wrong)
+void workOut(WritingScreen *s, bool wrong)
 {
     s->cmdnieuw->click();
     const qint16 digits[]
@@ -140,7 +141,7 @@ void workOut(frmcijferschrijf *s, bool wrong)
 }
 
 // STATE is naam, copy (with a borrow mark), prima, fout or reeks.
-void playWriting(frmcijferschrijf *s, const QString &state)
+void playWriting(WritingScreen *s, const QString &state)
 {
     s->txtnaam->setText(QStringLiteral("Lotte"));
     if (state == QLatin1String("copy")) {
@@ -187,14 +188,14 @@ int main(int argc, char *argv[])
     Runtime::prepareApplication();
     Runtime rt;
     registerAllScreens(rt);
-    rt.start(QStringLiteral("MDIForm2"));
+    rt.start(screens::mainWindow);
 
     if (target == QLatin1String("--memory")) {
-        for (const char *name : {"Kolomaf1000zb", "CIFERMBE", "CIFERMBT", "CIFERMBH"}) {
+        for (const char *name : {screens::noBorrowing, screens::borrowTen, screens::borrowHundred, screens::borrowThousand}) {
             walkTo(rt, QLatin1String(name));
             app.processEvents();
             rt.screen<ColumnScreen>(QLatin1String(name))->cmdstop2->click();
-            press(rt, "frmbasis", "cmdeinde");
+            press(rt, screens::columnMenu, "cmdeinde");
             app.processEvents();
         }
         for (const BridgeConfig &c : bridgeConfigs) {
@@ -203,22 +204,22 @@ int main(int argc, char *argv[])
             playState(opener, QStringLiteral("borrow"));
             opener->cmdaklas->click();
             app.processEvents();
-            rt.screen<BridgeScreen>(QLatin1String(c.name))->cmdstop->click();
+            rt.screen<BridgeDrillScreen>(QLatin1String(c.name))->cmdstop->click();
             app.processEvents();
             opener->hide();
-            press(rt, "frmbasis", "cmdeinde");
+            press(rt, screens::columnMenu, "cmdeinde");
         }
-        walkTo(rt, QStringLiteral("frmcijferschrijf"));
+        walkTo(rt, screens::writing);
         app.processEvents();
-        playWriting(rt.screen<frmcijferschrijf>(QStringLiteral("frmcijferschrijf")), QStringLiteral("prima"));
-        press(rt, "frmcijferschrijf", "cmdstop2");
-        for (const char *name : {"frmtestmin", "frmtest2min", "frmtest3min"}) {
+        playWriting(rt.screen<WritingScreen>(screens::writing), QStringLiteral("prima"));
+        press(rt, screens::writing, "cmdstop2");
+        for (const char *name : {screens::placeValue, screens::sums, screens::differences}) {
             walkTo(rt, QLatin1String(name));
             app.processEvents();
             press(rt, name, "cmdstart");
             rt.screen(QLatin1String(name))->hide();
         }
-        walkTo(rt, QStringLiteral("frminfo"));
+        walkTo(rt, screens::closing);
         QTimer::singleShot(500, &app, [] {
             std::printf("peak_kib %ld\n", peakKiB());
             std::fflush(stdout);
@@ -235,7 +236,7 @@ int main(int argc, char *argv[])
             auto *opener = rt.screen<ColumnScreen>(QLatin1String(c.opener));
             playState(opener, QStringLiteral("borrow"));
             opener->cmdaklas->click();
-            auto *drill = rt.screen<BridgeScreen>(target);
+            auto *drill = rt.screen<BridgeDrillScreen>(target);
             if (state == QLatin1String("ten") || state == QLatin1String("done"))
                 drill->cmdnaar10->click();
             if (state == QLatin1String("done"))
@@ -250,9 +251,9 @@ int main(int argc, char *argv[])
     // The demonstration screens: STATE is how many presses, 1 to 4; on the
     // two-number screens "easy" shows an easy subtraction, "lend" a borrow.
     int presses = state.toInt();
-    if (auto *two = rt.screen<TwoNumbersScreen>(target); two && !state.isEmpty()) {
+    if (auto *two = rt.screen<HardOrEasyScreen>(target); two && !state.isEmpty()) {
         const bool easy = state == QLatin1String("easy");
-        const bool sums = target == QLatin1String("frmtest2min");
+        const bool sums = target == screens::sums;
         QList<int> digits = easy ? QList<int> {8, 3, 6, 2, 0, 0} : QList<int> {2, 5, 1, 4, 0, 0};
         if (sums)
             digits << digits[0] << digits[1];
@@ -268,15 +269,15 @@ int main(int argc, char *argv[])
                         : rt.screen(target)->focusWidget()))
                 b->click();
     if (state == QLatin1String("lend"))
-        Q_EMIT rt.screen<frmtest3min>(target)->txttiental->clicked();
+        Q_EMIT rt.screen<DifferencesScreen>(target)->txttiental->clicked();
     if (!state.isEmpty())
         if (auto *column = rt.screen<ColumnScreen>(target))
             playState(column, state);
-    if (auto *writing = rt.screen<frmcijferschrijf>(target))
+    if (auto *writing = rt.screen<WritingScreen>(target))
         playWriting(writing, state);
     // Every caption button the pupil sees, where it is on the display, for
     // the screen-reader check ("button X Y W H CAPTION"), then "ready".
-    QTimer::singleShot(target == QLatin1String("frminfo") ? 2500 : 400, &app, [&rt, target] {
+    QTimer::singleShot(target == screens::closing ? 2500 : 400, &app, [&rt, target] {
         Screen *s = rt.screen(target);
         // Buttons stacked in one place: the one in front.
         for (QAbstractButton *b : s->findChildren<QAbstractButton *>())

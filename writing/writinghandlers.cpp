@@ -1,6 +1,7 @@
 // What the pupil does on the writing screen: the name, a new exercise,
 // copying and its check, the answer and its check, and the series.
 #include "core/numbers.h"
+#include "shell/screennames.h"
 #include "writing/writingscreen.h"
 
 #include <QFontMetricsF>
@@ -17,39 +18,39 @@ const QColor red(255, 0, 0);
 
 } // namespace
 
-void frmcijferschrijf::connectHandlers()
+void WritingScreen::connectHandlers()
 {
-    connect(txtnaam, &QLineEdit::textChanged, this, &frmcijferschrijf::txtnaam_Change);
-    connect(cmdnieuw, &QAbstractButton::clicked, this, &frmcijferschrijf::cmdnieuw_Click);
+    connect(txtnaam, &QLineEdit::textChanged, this, &WritingScreen::txtnaam_Change);
+    connect(cmdnieuw, &QAbstractButton::clicked, this, &WritingScreen::cmdnieuw_Click);
     for (TextBox *cell : copyCells()) {
         connect(cell, &QLineEdit::textChanged, this, [this, cell] { copyCellChanged(cell); });
         connect(cell, &TextBox::clicked, this, [this, cell] { copyCellClicked(cell); });
     }
-    connect(cmdgroenlicht, &QAbstractButton::clicked, this, &frmcijferschrijf::cmdgroenlicht_Click);
+    connect(cmdgroenlicht, &QAbstractButton::clicked, this, &WritingScreen::cmdgroenlicht_Click);
 
-    connect(txteenheden, &QLineEdit::textChanged, this, &frmcijferschrijf::txteenheden_Change);
-    connect(txttientallen, &QLineEdit::textChanged, this, &frmcijferschrijf::txttientallen_Change);
-    connect(txthonderdtallen, &QLineEdit::textChanged, this, &frmcijferschrijf::txthonderdtallen_Change);
+    connect(txteenheden, &QLineEdit::textChanged, this, &WritingScreen::txteenheden_Change);
+    connect(txttientallen, &QLineEdit::textChanged, this, &WritingScreen::txttientallen_Change);
+    connect(txthonderdtallen, &QLineEdit::textChanged, this, &WritingScreen::txthonderdtallen_Change);
     // Emptying a filled answer cell moves the focus on through its change
     // handler; the click itself does not bring it back.
     for (TextBox *cell : {txteenheden, txttientallen, txthonderdtallen})
         connect(cell, &TextBox::clicked, this, [cell] { cell->setText(QString()); });
-    connect(cmdcontrole, &QAbstractButton::clicked, this, &frmcijferschrijf::cmdcontrole_Click);
-    connect(cmdstop, &QAbstractButton::clicked, this, &frmcijferschrijf::cmdstop_Click);
-    connect(cmdstop, &PictureButton::mouseMoved, this, &frmcijferschrijf::cmdstop_MouseMove);
-    connect(cmdstop2, &QAbstractButton::clicked, this, &frmcijferschrijf::cmdstop2_Click);
+    connect(cmdcontrole, &QAbstractButton::clicked, this, &WritingScreen::cmdcontrole_Click);
+    connect(cmdstop, &QAbstractButton::clicked, this, &WritingScreen::cmdstop_Click);
+    connect(cmdstop, &PictureButton::mouseMoved, this, &WritingScreen::cmdstop_MouseMove);
+    connect(cmdstop2, &QAbstractButton::clicked, this, &WritingScreen::cmdstop2_Click);
 }
 
 // ------------------------------------------------- Name and new exercise
 
-void frmcijferschrijf::txtnaam_Change()
+void WritingScreen::txtnaam_Change()
 {
     cmdnieuw->show();
     lblinformatie->show();
     inform(" klik op het vliegtuig en start");
 }
 
-void frmcijferschrijf::cmdnieuw_Click()
+void WritingScreen::cmdnieuw_Click()
 {
     beginstand();
     for (TextBox *cell : {txteenheden, txttientallen, txthonderdtallen, txtduizendtallen})
@@ -94,7 +95,7 @@ void frmcijferschrijf::cmdnieuw_Click()
 
 // ---------------------------------------------------------------- Copying
 
-void frmcijferschrijf::copyCellChanged(TextBox *cell)
+void WritingScreen::copyCellChanged(TextBox *cell)
 {
     const auto cells = copyCells();
     const auto at = std::find(cells.begin(), cells.end(), cell);
@@ -107,13 +108,13 @@ void frmcijferschrijf::copyCellChanged(TextBox *cell)
     inform(" klik om je getallen te controleren");
 }
 
-void frmcijferschrijf::copyCellClicked(TextBox *cell)
+void WritingScreen::copyCellClicked(TextBox *cell)
 {
     cell->setText(QString());
     cell->setFocus();
 }
 
-void frmcijferschrijf::cmdgroenlicht_Click()
+void WritingScreen::cmdgroenlicht_Click()
 {
     txteenheden->show();
     txteenheden->setFocus();
@@ -136,7 +137,7 @@ void frmcijferschrijf::cmdgroenlicht_Click()
 
 // ------------------------------------------------------------ Working out
 
-void frmcijferschrijf::txteenheden_Change()
+void WritingScreen::txteenheden_Change()
 {
     if (!txteenheden->isHidden()) {
         inform("tientallen aftrekken");
@@ -146,7 +147,7 @@ void frmcijferschrijf::txteenheden_Change()
     cmdgroenlicht->hide();
 }
 
-void frmcijferschrijf::txttientallen_Change()
+void WritingScreen::txttientallen_Change()
 {
     if (!txttientallen->isHidden()) {
         inform("honderdtallen aftrekken");
@@ -154,7 +155,7 @@ void frmcijferschrijf::txttientallen_Change()
     }
 }
 
-void frmcijferschrijf::txthonderdtallen_Change()
+void WritingScreen::txthonderdtallen_Change()
 {
     inform(" klik om je aftrekking te controleren");
     showAnswerCheck();
@@ -162,7 +163,7 @@ void frmcijferschrijf::txthonderdtallen_Change()
         cmdcontrole->setFocus();
 }
 
-void frmcijferschrijf::showAnswerCheck()
+void WritingScreen::showAnswerCheck()
 {
     // With ten rows written the series is full. The amber light would lie
     // over STOP for good once shown, so it stays away.
@@ -170,7 +171,7 @@ void frmcijferschrijf::showAnswerCheck()
         cmdcontrole->show();
 }
 
-void frmcijferschrijf::cmdcontrole_Click()
+void WritingScreen::cmdcontrole_Click()
 {
     cmdnieuw->show();
     setBackColor(txtgetal1E, cellGreen);
@@ -221,14 +222,14 @@ void frmcijferschrijf::cmdcontrole_Click()
     showButtonsForSeries();
 }
 
-void frmcijferschrijf::writeScoreRow(const QString &line, const QColor &colour)
+void WritingScreen::writeScoreRow(const QString &line, const QColor &colour)
 {
     Txtoef1[oefnummer]->setText(line);
     setBackColor(Txtoef1[oefnummer], colour);
     ++oefnummer;
 }
 
-void frmcijferschrijf::showButtonsForSeries()
+void WritingScreen::showButtonsForSeries()
 {
     const qint16 k = oefnummer;
     if (k <= 9) {
@@ -250,7 +251,7 @@ void frmcijferschrijf::showButtonsForSeries()
 
 // ------------------------------------------------------------- The series
 
-void frmcijferschrijf::cmdstop_Click()
+void WritingScreen::cmdstop_Click()
 {
     oefnummer = 0;
     for (int row = 0; row < 10; ++row) {
@@ -265,7 +266,7 @@ void frmcijferschrijf::cmdstop_Click()
     cmdnieuw->setFocus();
 }
 
-void frmcijferschrijf::cmdstop_MouseMove()
+void WritingScreen::cmdstop_MouseMove()
 {
     // The box keeps this size from now on, also for later "lenen" marks.
     txtplus100->show();
@@ -275,14 +276,14 @@ void frmcijferschrijf::cmdstop_MouseMove()
     txtplus100->setText(QStringLiteral(" vroeger stoppen?"));
 }
 
-void frmcijferschrijf::cmdstop2_Click()
+void WritingScreen::cmdstop2_Click()
 {
     beginstand();
     lblmeester2->setText(QString());
     lblmeester1->hide();
     txtnaam->setText(QString());
     lblweergave->setText(QString());
-    open(QStringLiteral("frmkiesbasis"));
+    open(screens::choice);
     hide();
     for (TextBox *row : Txtoef1) {
         row->setText(QString());

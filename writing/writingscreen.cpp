@@ -1,4 +1,5 @@
 #include "writing/writingscreen.h"
+#include "shell/screennames.h"
 
 #include "assets/assets.h"
 #include "shell/build.h"
@@ -32,8 +33,8 @@ TextBox *digitCell(TextBox *t)
 
 } // namespace
 
-frmcijferschrijf::frmcijferschrijf(Runtime &rt)
-    : Screen(rt, "frmcijferschrijf", 12045, 8445)
+WritingScreen::WritingScreen(Runtime &rt)
+    : Screen(rt, screens::writing, 12045, 8445)
 {
     setWindowTitle(QStringLiteral("Schrijf de aftrekking onder elkaar en reken uit"));
     setBackColor(this, QColor(128, 128, 128));
@@ -60,7 +61,7 @@ frmcijferschrijf::frmcijferschrijf(Runtime &rt)
     connectHandlers();
 }
 
-void frmcijferschrijf::buildSheet()
+void WritingScreen::buildSheet()
 {
     // Frames around the teacher, the columns, the lights, the score column,
     // the name board and the lines of text.
@@ -88,7 +89,7 @@ void frmcijferschrijf::buildSheet()
     lblmeester2->hide();
 }
 
-void frmcijferschrijf::buildCells()
+void WritingScreen::buildCells()
 {
     txtplus100 = display(dress(place(new TextBox(this), "txtplus100", 6000, 600, 3495, 855),
         {designFont(36, true), white, QColor(255, 128, 0)}));
@@ -124,7 +125,7 @@ void frmcijferschrijf::buildCells()
         t->hide();
 }
 
-void frmcijferschrijf::buildButtons()
+void WritingScreen::buildButtons()
 {
     auto button = [&](const char *name, const char *pictureName, QColor colour, int left) {
         auto *b = place(new PictureButton(this, picture(pictureName)), name, left, buttonTop, 1215, 855);
@@ -142,7 +143,7 @@ void frmcijferschrijf::buildButtons()
     cmdnieuw->hide();
 }
 
-void frmcijferschrijf::buildScoreColumn()
+void WritingScreen::buildScoreColumn()
 {
     for (int row = 0; row < int(Txtoef1.size()); ++row) {
         auto *t
@@ -157,7 +158,7 @@ void frmcijferschrijf::buildScoreColumn()
     Image3->setToolTip(QStringLiteral("https://kolomaf.example.org"));
 }
 
-void frmcijferschrijf::buildNameAndMessages()
+void WritingScreen::buildNameAndMessages()
 {
     Image2 = place(new Picture(this, picture("bord")), "Image2", 360, 6000, 3000, 2100);
     lblnaam1 = dress(caption(place(new Label(this), "lblnaam1", 720, 6360, 2295, 855),
@@ -185,17 +186,17 @@ void frmcijferschrijf::buildNameAndMessages()
     txtresultaat->setTextMargins(0, 0, 0, 0);
 }
 
-std::array<TextBox *, 6> frmcijferschrijf::copyCells() const
+std::array<TextBox *, 6> WritingScreen::copyCells() const
 {
     return {txtgetal1H, txtgetal1T, txtgetal1E, txtgetal2H, txtgetal2T, txtgetal2E};
 }
 
-void frmcijferschrijf::inform(const char *text)
+void WritingScreen::inform(const char *text)
 {
     lblinformatie->setText(QString::fromUtf8(text));
 }
 
-void frmcijferschrijf::beginstand()
+void WritingScreen::beginstand()
 {
     cmdstop->hide();
     cmdcontrole->hide();
@@ -220,13 +221,13 @@ void frmcijferschrijf::beginstand()
     lblweergave->setText(QString());
 }
 
-void frmcijferschrijf::load()
+void WritingScreen::load()
 {
     beginstand();
     centre();
 }
 
-void frmcijferschrijf::activate()
+void WritingScreen::activate()
 {
     beginstand();
     txtnaam->show();
@@ -237,7 +238,7 @@ void frmcijferschrijf::activate()
     centre();
 }
 
-void frmcijferschrijf::closeRequested()
+void WritingScreen::closeRequested()
 {
     // The window's own close control leaves as the second STOP does.
     cmdstop2_Click();
@@ -245,7 +246,7 @@ void frmcijferschrijf::closeRequested()
 
 void registerWritingScreens(Runtime &rt)
 {
-    rt.registerKind(QStringLiteral("frmcijferschrijf"), [](Runtime &r) { return new frmcijferschrijf(r); });
+    rt.registerKind(screens::writing, [](Runtime &r) { return new WritingScreen(r); });
 }
 
 } // namespace kolomaf

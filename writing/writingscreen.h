@@ -10,7 +10,7 @@ namespace kolomaf {
 
 // The pupil copies a subtraction given as a line of text into columns, has
 // the copy checked, works it out and fills a score column of ten.
-class frmcijferschrijf : public Screen
+class WritingScreen : public Screen
 {
     Q_OBJECT
     Q_PROPERTY(qint16 eenheid1 MEMBER eenheid1)
@@ -30,7 +30,7 @@ class frmcijferschrijf : public Screen
     Q_PROPERTY(qint16 oefnummer MEMBER oefnummer)
 
 public:
-    explicit frmcijferschrijf(Runtime &rt);
+    explicit WritingScreen(Runtime &rt);
 
     qint16 eenheid1 = 0, tiental1 = 0, honderdtal1 = 0;
     qint16 eenheid2 = 0, tiental2 = 0, honderdtal2 = 0;
