@@ -2,18 +2,15 @@
 
 #include "assets/assets.h"
 #include "shell/build.h"
+#include "shell/palette.h"
 #include "core/numbers.h"
 
 namespace kolomaf {
 
 namespace {
 
-const QColor silver(192, 192, 192);
-const QColor green(0, 255, 0);
-const QColor darkRed(128, 0, 0);
-const QColor formulaBlue(62, 158, 255);
-const QColor bandBlue(170, 212, 255);
-
+constexpr QColor formulaBlue(62, 158, 255);
+constexpr QColor bandBlue(170, 212, 255);
 constexpr int wireY = 4440;
 constexpr int postTop = 3960;
 constexpr int birdWidth = 600, birdHeight = 960;
@@ -40,7 +37,7 @@ BridgeDrillScreen::BridgeDrillScreen(Runtime &rt, const BridgeConfig &config)
     , m_config(config)
 {
     setWindowTitle(QStringLiteral("Over het tiental met min"));
-    setBackColor(this, Qt::white);
+    setBackColor(this, palette::white);
     if (config.wizardIcon)
         setWindowIcon(pictureIcon(picture("tovenaar")));
 
@@ -51,7 +48,7 @@ BridgeDrillScreen::BridgeDrillScreen(Runtime &rt, const BridgeConfig &config)
     auto *ground = place(new Shape(this), "shpgras", 0, 6120, 11880, 1815);
     setBackColor(ground, QColor(0, 149, 37));
 
-    const Look formula {designFont(27.75), Qt::black, formulaBlue};
+    const Look formula {designFont(27.75), palette::black, formulaBlue};
     auto part = [&](const char *name, int left, int width, const char *text = "") {
         return dress(caption(place(new Label(this), name, left, 1200, width, 735), QLatin1String(text),
                          Qt::AlignCenter),
@@ -72,16 +69,16 @@ BridgeDrillScreen::BridgeDrillScreen(Runtime &rt, const BridgeConfig &config)
     const int posts[3] = {0, 5640, 11280};
     for (int p = 0; p < 3; ++p) {
         Shppaal[p] = place(new Shape(this), arrayName("Shppaal", p), posts[p], postTop, 615, 2055);
-        setBackColor(Shppaal[p], darkRed);
+        setBackColor(Shppaal[p], palette::darkRed);
     }
     Line1 = new Line(this, {240, wireY}, {11520, wireY}, 3, QColor(60, 60, 60));
     Line1->setObjectName(QStringLiteral("Line1"));
 
-    const Look numeral {designFont(18), Qt::white, darkRed};
+    const Look numeral {designFont(18), palette::white, palette::darkRed};
     for (int i = 0; i < beads; ++i) {
         Shpdraad[i] = place(new Shape(this, true, -1), arrayName("Shpdraad", i), beadLeft(i), 4320, 195, 195);
         Shpdraad[i]->setBorder(QColor(45, 42, 50), 1);
-        setBackColor(Shpdraad[i], silver);
+        setBackColor(Shpdraad[i], palette::silver);
         lblgetal[i] = dress(
             caption(place(new Label(this), arrayName("lblgetal", i), beadLeft(i) + 97 - 270, 4560, 540, 495),
                 numberText(i), Qt::AlignCenter),
@@ -96,7 +93,7 @@ BridgeDrillScreen::BridgeDrillScreen(Runtime &rt, const BridgeConfig &config)
 
     auto hopButton = [&](const char *name, int left, const char *tip) {
         auto *b = place(new PictureButton(this, picture("kolibrie_vlieg")), name, left, 6360, 1815, 855);
-        setBackColor(b, Qt::white);
+        setBackColor(b, palette::white);
         b->setToolTip(QLatin1String(tip));
         b->hide();
         return b;
@@ -105,7 +102,7 @@ BridgeDrillScreen::BridgeDrillScreen(Runtime &rt, const BridgeConfig &config)
     cmdverder = hopButton("cmdverder", 4620, "verder");
     cmdstop
         = place(new PictureButton(this, picture("stop")), config.stopName, 600, config.stopTop, 1815, 855);
-    setBackColor(cmdstop, darkRed);
+    setBackColor(cmdstop, palette::darkRed);
     cmdstop->setToolTip(QStringLiteral("stop !"));
     cmdstop->hide();
     imghonden = place(new Picture(this, picture("honden")), "imghonden", 11280, 7440, 480, 420);
@@ -129,7 +126,7 @@ void BridgeDrillScreen::reset()
     for (Picture *bird : imghum)
         bird->hide();
     for (Shape *bead : Shpdraad)
-        setBackColor(bead, silver);
+        setBackColor(bead, palette::silver);
     for (Label *l : {lblgetal1b, lblgetal2b, lblgetal2c, lbluitkomst})
         l->setText(QString());
     for (Label *l : {lblmult1, lblmult2, lblplus, lblplus2, lblplus3, lblgelijk, lblgelijk2})
@@ -152,7 +149,7 @@ void BridgeDrillScreen::activate()
 void BridgeDrillScreen::markBead(int i)
 {
     if (i >= 0 && i < beads)
-        setBackColor(Shpdraad[i], green);
+        setBackColor(Shpdraad[i], palette::green);
 }
 
 void BridgeDrillScreen::showBird(int i)

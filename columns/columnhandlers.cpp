@@ -1,6 +1,7 @@
 // What the pupil does on a column screen: START, typing the answer, the
 // green and orange checks and the end of a series.
 #include "bridge/bridgescreen.h"
+#include "shell/palette.h"
 #include "shell/screennames.h"
 #include "columns/columnscreen.h"
 #include "columns/design.h"
@@ -143,14 +144,14 @@ void ColumnScreen::newPlainExercise()
     for (int d : {4, 5, 3, 2})
         lblgetal[d]->show();
     txtcontrole->setText(QString());
-    setBackColor(txtcontrole, brightGreen);
+    setBackColor(txtcontrole, palette::green);
     txteenheden->setText(QString());
     lblprima->hide();
     txttientallen->setText(QString());
     txthonderdtallen->setText(QString());
     txtduizendtallen->setText(QString());
     for (TextBox *c : cells())
-        setBackColor(c, yellow);
+        setBackColor(c, palette::yellow);
     hideAll({lbltientalplus, lblhonderdtalplus, lblduizendtalplus, Line1[D], Line1[H], Line1[T]});
     txteenheden->setFocus();
     lblreeksE->show();
@@ -162,9 +163,9 @@ void ColumnScreen::newPlainExercise()
     imgpijl->show();
     cmdverbeter->show();
     lblhelp->show();
-    setBackColor(lblhelp, brightGreen);
+    setBackColor(lblhelp, palette::green);
     lblhelp->setText(QLatin1String(m_config.startPrompt));
-    setForeColor(lblhelp, headerBlue);
+    setForeColor(lblhelp, palette::headerBlue);
     txteenheden->setFocus();
     cmdnieuw->hide();
     Line1[E]->show();
@@ -215,12 +216,12 @@ void ColumnScreen::newBorrowingExercise()
     for (int b = 0; b < 3; ++b)
         bridges[b]->setVisible(b == m_config.bridge);
     lblprima->hide();
-    setBackColor(txtcontrole, lightGreen);
+    setBackColor(txtcontrole, palette::lightGreen);
     const int lastCell = kind == Kind::BorrowHundred ? H : D;
     for (int c = E; c <= lastCell; ++c)
         cells()[c]->setText(QString());
     for (int c = E; c <= lastCell; ++c)
-        setBackColor(cells()[c], yellow);
+        setBackColor(cells()[c], palette::yellow);
     hideAll({lbltientalplus, lblhonderdtalplus, lblduizendtalplus, Line1[D], Line1[H], Line1[T]});
     if (kind != Kind::BorrowTen)
         Line1[E]->show();
@@ -255,11 +256,11 @@ void ColumnScreen::newBorrowingExercise()
     cmdnieuw->hide();
     cmdverbeter->show();
     lblhelp->show();
-    setBackColor(lblhelp, brightGreen);
-    setForeColor(lblhelp, headerBlue);
+    setBackColor(lblhelp, palette::green);
+    setForeColor(lblhelp, palette::headerBlue);
     lblhelp->setText(QLatin1String(m_config.startPrompt));
     txteenheden->setFocus();
-    showHeaders({lblreeksD, lblreeksH, lblreeksT, lblreeksE}, paleGreen);
+    showHeaders({lblreeksD, lblreeksH, lblreeksT, lblreeksE}, palette::paleGreen);
     if (kind == Kind::BorrowTen)
         Line1[E]->show();
 }
@@ -275,7 +276,7 @@ void ColumnScreen::plainCellChanged(int column)
     case T: {
         TextBox *next = cells()[column + 1];
         // Green means filled in; only a right digit moves the header on.
-        setBackColor(cell, brightGreen);
+        setBackColor(cell, palette::green);
         Line1[column]->hide();
         Line1[column + 1]->show();
         next->setFocus();
@@ -283,20 +284,20 @@ void ColumnScreen::plainCellChanged(int column)
             headers()[column]->hide();
             headers()[column + 1]->show();
         }
-        setBackColor(lblhelp, brightGreen);
+        setBackColor(lblhelp, palette::green);
         lblhelp->setText(QLatin1String(column == E ? m_config.unitsDone : m_config.tensDone));
         break;
     }
     case H:
         if (right) {
-            setBackColor(cell, brightGreen);
+            setBackColor(cell, palette::green);
             Line1[H]->hide();
             lblreeksH->hide();
         } else {
-            showHeaders({lblreeksH, lblreeksT, lblreeksE}, brightGreen);
-            setBackColor(cell, brightGreen);
+            showHeaders({lblreeksH, lblreeksT, lblreeksE}, palette::green);
+            setBackColor(cell, palette::green);
         }
-        setBackColor(lblhelp, brightGreen);
+        setBackColor(lblhelp, palette::green);
         lblhelp->setText(checkPrompt);
         if (!cmdverbeter->isHidden())
             cmdverbeter->setFocus();
@@ -312,47 +313,47 @@ void ColumnScreen::borrowingCellChanged(int column)
     switch (column) {
     case E:
         hideAll({imgbrugstop, lblbrug});
-        setBackColor(cell, brightGreen);
+        setBackColor(cell, palette::green);
         Line1[E]->hide();
         Line1[T]->show();
         txttientallen->setFocus();
         lblreeksT->show();
         lblreeksE->hide();
-        setBackColor(lblhelp, brightGreen);
+        setBackColor(lblhelp, palette::green);
         lblhelp->setText(QLatin1String(m_config.unitsDone));
         hideAll({cmdaklas, shpaklas});
         break;
     case T:
-        setBackColor(cell, brightGreen);
+        setBackColor(cell, palette::green);
         lblreeksT->hide();
         lblreeksH->show();
         Line1[T]->hide();
         Line1[H]->show();
         txthonderdtallen->setFocus();
-        setBackColor(lblhelp, brightGreen);
+        setBackColor(lblhelp, palette::green);
         lblhelp->setText(QLatin1String(m_config.tensDone));
         hideAll({cmdaklas, shpaklas});
         break;
     case H:
         if (matches(H)) {
-            setBackColor(lblhelp, brightGreen);
+            setBackColor(lblhelp, palette::green);
             lblhelp->setText(checkPrompt);
         }
         if (m_config.kind == Kind::BorrowThousand)
-            showHeaders({lblreeksH, lblreeksT, lblreeksE, lblreeksD}, paleGreen);
+            showHeaders({lblreeksH, lblreeksT, lblreeksE, lblreeksD}, palette::paleGreen);
         else
-            showHeaders({lblreeksH, lblreeksT, lblreeksE}, paleGreen);
-        setBackColor(cell, brightGreen);
+            showHeaders({lblreeksH, lblreeksT, lblreeksE}, palette::paleGreen);
+        setBackColor(cell, palette::green);
         Line1[H]->hide();
         hideAll({cmdaklas, shpaklas});
         break;
     case D:
         if (matches(D)) {
             hideAll({Line1[H], Line1[D]});
-            showHeaders({lblreeksD, lblreeksH, lblreeksT, lblreeksE}, brightGreen);
+            showHeaders({lblreeksD, lblreeksH, lblreeksT, lblreeksE}, palette::green);
         }
-        setBackColor(cell, brightGreen);
-        setBackColor(lblhelp, brightGreen);
+        setBackColor(cell, palette::green);
+        setBackColor(lblhelp, palette::green);
         lblhelp->setText(checkPrompt);
         break;
     default:
@@ -368,7 +369,7 @@ void ColumnScreen::cellClicked(int column)
         plus->hide();
     TextBox *cell = cells()[column];
     cell->setText(QString());
-    setBackColor(cell, yellow);
+    setBackColor(cell, palette::yellow);
     cell->setFocus();
     if (column == E)
         Line1[T]->hide();
@@ -382,7 +383,7 @@ void ColumnScreen::replaceUnreadableCells()
     for (TextBox *cell : {txteenheden, txttientallen, txthonderdtallen})
         if (!readsAsNumber(cell->text())) {
             cell->setText(QStringLiteral("0"));
-            setBackColor(cell, red);
+            setBackColor(cell, palette::red);
         }
 }
 
@@ -439,15 +440,15 @@ void ColumnScreen::wrongColumn(int column)
     cmdverbeter2->show();
     lblprima->show();
     lblprima->setText(QStringLiteral("FOUT"));
-    setBackColor(lblprima, red);
+    setBackColor(lblprima, palette::red);
     lblhelp->show();
     lblhelp->setText(correctPrompt);
-    setBackColor(lblhelp, yellow);
+    setBackColor(lblhelp, palette::yellow);
     txtcontrole->setText(recordLine(typedAnswer()));
-    setBackColor(txtcontrole, red);
-    setBackColor(all[column], red);
+    setBackColor(txtcontrole, palette::red);
+    setBackColor(all[column], palette::red);
     if (column == H) {
-        const QColor headerColour = m_config.paleHeadersOnWrongHundreds ? paleGreen : brightGreen;
+        const QColor headerColour = m_config.paleHeadersOnWrongHundreds ? palette::paleGreen : palette::green;
         setBackColor(lblreeksD, headerColour);
         showHeaders({lblreeksH, lblreeksT, lblreeksE}, headerColour);
         // The hundreds variant of the series rule: START only after a correction.
@@ -456,25 +457,25 @@ void ColumnScreen::wrongColumn(int column)
         if (indx > 5)
             lblreeksD->show();
     } else {
-        showHeaders({lblreeksD, lblreeksH, lblreeksT, lblreeksE}, paleGreen);
+        showHeaders({lblreeksD, lblreeksH, lblreeksT, lblreeksE}, palette::paleGreen);
         seriesRule();
     }
-    writeScoreBox(red);
+    writeScoreBox(palette::red);
 }
 
 void ColumnScreen::cmdverbeter_Click()
 {
     cmdverbeter->hide();
-    showHeaders({lblreeksD, lblreeksH, lblreeksT, lblreeksE}, paleGreen);
+    showHeaders({lblreeksD, lblreeksH, lblreeksT, lblreeksE}, palette::paleGreen);
     replaceUnreadableCells();
 
     const bool right = matches(E) && matches(T) && matches(H);
     if (right) {
         lblprima->show();
         lblprima->setText(QStringLiteral("PRIMA"));
-        setBackColor(lblprima, brightGreen);
+        setBackColor(lblprima, palette::green);
         lblhelp->show();
-        setBackColor(lblhelp, brightGreen);
+        setBackColor(lblhelp, palette::green);
         lblhelp->setText(QLatin1String(startCaption));
         countRightAnswer();
         tmroog->setEnabled(true);
@@ -482,7 +483,7 @@ void ColumnScreen::cmdverbeter_Click()
         txtcontrole->setText(recordLine(typedAnswer()));
         imgoog2->show();
         cmdnieuw->show();
-        writeScoreBox(brightGreen);
+        writeScoreBox(palette::green);
         ++indx;
     }
     seriesRule();
@@ -493,7 +494,7 @@ void ColumnScreen::cmdverbeter_Click()
 
     if (!right) {
         for (TextBox *cell : {txtduizendtallen, txthonderdtallen, txttientallen, txteenheden})
-            if (backColor(cell) == red) {
+            if (backColor(cell) == palette::red) {
                 ++indx;
                 break;
             }
@@ -503,7 +504,7 @@ void ColumnScreen::cmdverbeter_Click()
 void ColumnScreen::cmdoranje_Click()
 {
     cmdoranje->hide();
-    showHeaders({lblreeksD, lblreeksH, lblreeksT, lblreeksE}, brightGreen);
+    showHeaders({lblreeksD, lblreeksH, lblreeksT, lblreeksE}, palette::green);
     replaceUnreadableCells();
 
     // The record line shows the true difference, whatever was typed.
@@ -514,8 +515,8 @@ void ColumnScreen::cmdoranje_Click()
     if (matches(E) && matches(T) && matches(H)) {
         lblprima->show();
         lblprima->setText(QStringLiteral("PRIMA"));
-        setBackColor(lblprima, brightGreen);
-        setBackColor(txtcontrole, brightGreen);
+        setBackColor(lblprima, palette::green);
+        setBackColor(txtcontrole, palette::green);
         tmroog->setEnabled(true);
         tmroog2->setEnabled(true);
         txtcontrole->setText(line);
@@ -527,17 +528,17 @@ void ColumnScreen::cmdoranje_Click()
         cmdnieuw->show();
         lblprima->show();
         lblprima->setText(QStringLiteral("LET OP"));
-        setBackColor(lblprima, magenta);
+        setBackColor(lblprima, palette::magenta);
         imgoog2->show();
         tmroog->setEnabled(true);
         txtcontrole->setText(line);
-        setBackColor(txtcontrole, magenta);
+        setBackColor(txtcontrole, palette::magenta);
         hideAll({cmdverbeter, cmdverbeter2});
         cmdnieuw->show();
         lblhelp->show();
-        setBackColor(lblhelp, magenta);
+        setBackColor(lblhelp, palette::magenta);
         lblhelp->setText(QStringLiteral("start nieuwe oefening"));
-        setForeColor(lblhelp, white);
+        setForeColor(lblhelp, palette::white);
     }
 
     if (indx >= 5) {
@@ -642,7 +643,7 @@ void ColumnScreen::cmdstop_Click()
         for (x = 0; x <= 5; ++x)
             lblgetal[x]->setText(QString());
     lblprima->setText(QStringLiteral("Nieuwe reeks?"));
-    setBackColor(lblprima, yellow);
+    setBackColor(lblprima, palette::yellow);
     txtcontrole->setText(QString());
     cmdnieuw->show();
     cmdstop2->show();
@@ -669,12 +670,12 @@ void ColumnScreen::cmdstop_Click()
     for (int b = 0; b < 10; ++b)
         Txtoef1[b]->setText(QString());
     for (int b = 0; b < 10; ++b)
-        setBackColor(Txtoef1[b], white);
-    setBackColor(txtcontrole, brightGreen);
+        setBackColor(Txtoef1[b], palette::white);
+    setBackColor(txtcontrole, palette::green);
     lblhelp->hide();
     for (TextBox *cell : {txtduizendtallen, txthonderdtallen, txttientallen, txteenheden}) {
         cell->setText(QString());
-        setBackColor(cell, yellow);
+        setBackColor(cell, palette::yellow);
     }
     indx = 0;
     hideAll({lblduizendtalplus, lblhonderdtalplus, lbltientalplus, Line1[E], Line1[T], Line1[H], Line1[D],

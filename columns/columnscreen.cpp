@@ -4,6 +4,7 @@
 #include "assets/assets.h"
 #include "columns/design.h"
 #include "shell/build.h"
+#include "shell/palette.h"
 #include "core/numbers.h"
 #include "shell/shellscreens.h"
 
@@ -31,7 +32,7 @@ ColumnScreen::ColumnScreen(Runtime &rt, const ColumnConfig &config)
     , m_config(config)
 {
     setWindowTitle(QString::fromUtf8(config.caption));
-    setBackColor(this, QColor(255, 255, 192));
+    setBackColor(this, palette::paleYellow);
     buildGrid();
     if (config.borrowing())
         buildBorrowingAids();
@@ -48,7 +49,7 @@ void ColumnScreen::buildGrid()
     const ColumnLayout &l = *m_config.layout;
     const auto &col = l.columnLeft;
     shpcijfer = place(new Shape(this), "shpcijfer", l.grid.left, l.grid.top, l.grid.width, l.grid.height);
-    setBackColor(shpcijfer, white);
+    setBackColor(shpcijfer, palette::white);
 
     // The digits of the two numbers and the answer cells stand in rows that
     // read as numbers; hidden labels stay directly on the screen.
@@ -58,7 +59,7 @@ void ColumnScreen::buildGrid()
     const int firstLeft = col[m_config.thousandsDigit ? D : H];
     rowFirst = row("rowFirst", "eerste getal", firstLeft, firstRow);
     rowSecond = row("rowSecond", "tweede getal", col[H], secondRow);
-    const Look digit {designFont(24, true), white, teal};
+    const Look digit {designFont(24, true), palette::white, palette::teal};
     // Places are given on the screen, in twips, whatever holds the label.
     auto digitLabel = [&](QWidget *in, QPoint origin, int index, int left, int top) {
         lblgetal[index] = dress(caption(place(new Label(in), arrayName("lblgetal", index), left - origin.x(),
@@ -89,11 +90,11 @@ void ColumnScreen::buildGrid()
     Label1 = dress(caption(place(new Label(this), "Label1", l.minusLeft, l.minusTop, cell, 615),
                        QStringLiteral("-"), Qt::AlignCenter),
         digit);
-    Line2 = new Line(this, {l.barFrom, barY}, {l.barTo, barY}, 2, Qt::black);
+    Line2 = new Line(this, {l.barFrom, barY}, {l.barTo, barY}, 2, palette::black);
     Line2->setObjectName(QStringLiteral("Line2"));
 
     rowAnswer = row("rowAnswer", "antwoord", col[D], answerTop);
-    const Look answer {designFont(24, true), Qt::black, yellow};
+    const Look answer {designFont(24, true), palette::black, palette::yellow};
     auto answerCell = [&](const char *name, int c) {
         auto *t = dress(place(new TextBox(rowAnswer), name, col[c] - col[D], 0, cell, cell), answer);
         t->setAlignment(Qt::AlignCenter);
@@ -106,7 +107,7 @@ void ColumnScreen::buildGrid()
     txtduizendtallen = answerCell("txtduizendtallen", D);
     txtduizendtallen->setVisible(m_config.thousandsCellAtDesign);
 
-    const Look header {designFont(24, true), headerBlue, paleGreen};
+    const Look header {designFont(24, true), palette::headerBlue, palette::paleGreen};
     auto headerLabel = [&](const char *name, const char *text, int c) {
         auto *h = dress(caption(place(new Label(this), name, col[c], headerTop, cell, 615),
                             QLatin1String(text), Qt::AlignCenter),
@@ -121,12 +122,12 @@ void ColumnScreen::buildGrid()
     lblreeksD = headerLabel("lblreeksD", "D", D);
 
     for (int c : {E, T, H, D}) {
-        Line1[c] = new Line(this, {l.lineX[c], 1320}, {l.lineX[c], 5400}, 3, columnLine);
+        Line1[c] = new Line(this, {l.lineX[c], 1320}, {l.lineX[c], 5400}, 3, palette::columnRed);
         Line1[c]->setObjectName(arrayName("Line1", c));
         Line1[c]->hide();
     }
 
-    const Look plus {designFont(18, true, true), white, teal};
+    const Look plus {designFont(18, true, true), palette::white, palette::teal};
     auto plusLabel = [&](const char *name, int c) {
         auto *p = dress(
             caption(place(new Label(this), name, col[c], plusTop, cell, cell), QString(), Qt::AlignCenter),
@@ -164,7 +165,7 @@ void ColumnScreen::buildBorrowingAids()
     for (int c : m_config.strokes) {
         // Corner to corner over the digit of the first number.
         auto *s = new Line(
-            this, {col[c] + 60, firstRow + cell - 60}, {col[c] + cell - 60, firstRow + 60}, 5, white);
+            this, {col[c] + 60, firstRow + cell - 60}, {col[c] + cell - 60, firstRow + 60}, 5, palette::white);
         s->setObjectName(QLatin1String(strokeNames[c]));
         s->hide();
         *strokeMembers[c] = s;
@@ -172,18 +173,18 @@ void ColumnScreen::buildBorrowingAids()
 
     lblbrug = dress(caption(place(new Label(this), "lblbrug", 4320, 1920, 1095, 495),
                         QString::fromUtf8(m_config.hint), Qt::AlignCenter),
-        {designFont(8, true), Qt::black, white});
+        {designFont(8, true), palette::black, palette::white});
     lblbrug->setWordWrap(true);
     lblbrug->hide();
     imgbrugstop = place(new Picture(this, picture("waarschuwing")), "imgbrugstop", 4440, 960, 900, 780);
     imgbrugstop->hide();
 
     shpaklas = place(new Shape(this, false), "shpaklas", 120, 6240, 1695, 1095);
-    shpaklas->setBorder(QColor(255, 0, 0), 4);
+    shpaklas->setBorder(palette::red, 4);
     shpaklas->hide();
     cmdaklas = place(new PictureButton(this), "cmdaklas", 360, 6360, 1215, 855);
     cmdaklas->setText(QStringLiteral("A klas"));
-    dress(cmdaklas, {designFont(9.75, true), Qt::black, QColor(128, 128, 255)});
+    dress(cmdaklas, {designFont(9.75, true), palette::black, palette::periwinkle});
     cmdaklas->setToolTip(QStringLiteral("help me "));
     cmdaklas->hide();
 }
@@ -194,16 +195,16 @@ void ColumnScreen::buildMessages()
     lblhelp = dress(
         caption(place(new Label(this), "lblhelp", l.help.left, l.help.top, l.help.width, l.help.height),
             QString::fromUtf8(l.helpCaption), Qt::AlignCenter),
-        {designFont(12, true), headerBlue, rgb(l.helpColour)});
+        {designFont(12, true), palette::headerBlue, rgb(l.helpColour)});
     lblhelp->hide();
 
     lblprima = dress(caption(place(new Label(this), "lblprima", l.verdictLeft, 3000, 3495, 615),
                          QStringLiteral("PRIMA "), Qt::AlignCenter),
-        {designFont(24, true), QColor(0, 64, 0), lightGreen});
+        {designFont(24, true), palette::deepGreen, palette::lightGreen});
     lblprima->hide();
 
     txtcontrole = dress(place(new TextBox(this), "txtcontrole", l.verdictLeft, 3720, 3495, 855),
-        {designFont(18, true), navy, lightGreen});
+        {designFont(18, true), palette::navy, palette::lightGreen});
     // The record line is written by the program only.
     txtcontrole->setReadOnly(true);
     txtcontrole->setFocusPolicy(Qt::NoFocus);
@@ -211,7 +212,7 @@ void ColumnScreen::buildMessages()
     for (int b = 0; b < 15; ++b) {
         auto *t
             = place(new TextBox(this), arrayName("Txtoef1", b), l.scoreLeft[b % 5], l.scoreTop, 1575, 360);
-        dress(t, {designFont(9.75), Qt::black, white});
+        dress(t, {designFont(9.75), palette::black, palette::white});
         t->setAlignment(Qt::AlignCenter);
         t->setReadOnly(true);
         t->setFocusPolicy(Qt::NoFocus);
@@ -285,7 +286,7 @@ void ColumnScreen::setStackingOrder()
 void ColumnScreen::showStartPrompt()
 {
     lblhelp->show();
-    setBackColor(lblhelp, brightGreen);
+    setBackColor(lblhelp, palette::green);
     lblhelp->setText(QLatin1String(startCaption));
 }
 

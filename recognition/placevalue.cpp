@@ -5,26 +5,22 @@
 #include "core/demonstrations.h"
 #include "recognition/twonumbers.h"
 #include "shell/build.h"
+#include "shell/palette.h"
 #include "core/numbers.h"
 
 namespace kolomaf {
-
-namespace {
-const QColor white(255, 255, 255);
-const QColor green(0, 255, 0);
-} // namespace
 
 PlaceValueScreen::PlaceValueScreen(Runtime &rt)
     : Screen(rt, screens::placeValue, 10185, 7470)
 {
     setWindowTitle(QStringLiteral("Honderdtallen, tientallen, eenheden"));
-    setBackColor(this, QColor(128, 128, 128));
+    setBackColor(this, palette::grey);
     Shape1 = place(new Shape(this), "Shape1", 1200, 120, 7695, 7095);
-    setBackColor(Shape1, QColor(224, 224, 224));
+    setBackColor(Shape1, palette::lightGrey);
 
     auto display = [this](const char *name, int left, int top, int width, int height, qreal points) {
         auto *t = dress(place(new TextBox(this), name, left, top, width, height),
-            {designFont(points, true), Qt::black, white});
+            {designFont(points, true), palette::black, palette::white});
         t->setAlignment(Qt::AlignCenter);
         t->setReadOnly(true);
         t->setFocusPolicy(Qt::NoFocus);
@@ -37,18 +33,18 @@ PlaceValueScreen::PlaceValueScreen(Runtime &rt)
         auto *b = place(new PictureButton(this, pictureName ? picture(pictureName) : QString()), name, left,
             2280, 2415, 1935);
         b->setText(QString::fromUtf8(text));
-        dress(b, {designFont(12, true), Qt::black, colour});
+        dress(b, {designFont(12, true), palette::black, colour});
         return b;
     };
-    cmdstart = step("cmdstart", "Wij maken een willekeurig getal", QColor(255, 255, 0), 3600, "raket");
-    cmdeenheid = step("cmdeenheid", "Dat getal bestaat uit eenheden", green, 3600, nullptr);
-    cmdtiental = step("cmdtiental", "Dat getal bestaat uit tientallen", QColor(0, 255, 255), 3600, nullptr);
+    cmdstart = step("cmdstart", "Wij maken een willekeurig getal", palette::yellow, 3600, "raket");
+    cmdeenheid = step("cmdeenheid", "Dat getal bestaat uit eenheden", palette::green, 3600, nullptr);
+    cmdtiental = step("cmdtiental", "Dat getal bestaat uit tientallen", palette::cyan, 3600, nullptr);
     cmdhonderdtal
-        = step("cmdhonderdtal", "Dat getal bestaat uit honderdtallen", QColor(255, 128, 0), 3600, nullptr);
-    cmdnogeens = step("cmdnogeens", "Nog eens?", QColor(192, 192, 255), 2400, nullptr);
+        = step("cmdhonderdtal", "Dat getal bestaat uit honderdtallen", palette::orange, 3600, nullptr);
+    cmdnogeens = step("cmdnogeens", "Nog eens?", palette::lavender, 2400, nullptr);
     cmdnogeens->hide();
     cmdstop = place(new PictureButton(this, picture("stop")), "cmdstop", 5160, 2280, 2175, 1935);
-    setBackColor(cmdstop, QColor(128, 0, 0));
+    setBackColor(cmdstop, palette::darkRed);
     cmdstop->setToolTip(QStringLiteral("STOP"));
     cmdstop->hide();
 
@@ -58,7 +54,7 @@ PlaceValueScreen::PlaceValueScreen(Runtime &rt)
     auto letter = [this](const char *name, const char *text, int left) {
         auto *l = dress(caption(place(new Label(this), name, left, 5880, 1095, 975), QLatin1String(text),
                             Qt::AlignCenter),
-            {designFont(36, true), white, QColor(0, 128, 0)});
+            {designFont(36, true), palette::white, palette::boardGreen});
         l->hide();
         return l;
     };
@@ -99,7 +95,7 @@ PlaceValueScreen::PlaceValueScreen(Runtime &rt)
 void PlaceValueScreen::beginstand()
 {
     for (TextBox *box : {txteenheid, txttiental, txthonderdtal}) {
-        setBackColor(box, white);
+        setBackColor(box, palette::white);
         box->setText(QString());
     }
     hideAll({cmdeenheid, cmdtiental, cmdhonderdtal, cmdnogeens, cmdstop});
@@ -128,8 +124,8 @@ void PlaceValueScreen::activate()
 void PlaceValueScreen::reveal(Label *letter, TextBox *box, qint16 digit)
 {
     letter->show();
-    setBackColor(box, green);
-    setForeColor(box, white);
+    setBackColor(box, palette::green);
+    setForeColor(box, palette::white);
     box->setText(numberText(digit));
 }
 

@@ -3,16 +3,12 @@
 
 #include "assets/assets.h"
 #include "shell/build.h"
+#include "shell/palette.h"
 #include "core/numbers.h"
 
 namespace kolomaf {
 
 namespace {
-const QColor white(255, 255, 255);
-const QColor green(0, 255, 0);
-const QColor boardGreen(0, 128, 0);
-const QColor lightGrey(224, 224, 224);
-const QColor red(255, 0, 0);
 
 enum Column { E, T, H };
 
@@ -27,8 +23,8 @@ const QString splitHint = QStringLiteral(
 
 void makeRed(TextBox *box)
 {
-    setBackColor(box, red);
-    setForeColor(box, white);
+    setBackColor(box, palette::red);
+    setForeColor(box, palette::white);
 }
 
 // A box's text read as a number: the borrowing keeps its working values
@@ -46,7 +42,7 @@ void write(TextBox *box, int value)
 const HardOrEasyDesign sumsDesign {
     screens::sums,
     "Moeilijke en gemakkelijke sommen herkennen",
-    QColor(0, 64, 0),
+    palette::deepGreen,
     {3960, 120, 6735, 7335},
     5160,
     4815,
@@ -69,7 +65,7 @@ const HardOrEasyDesign sumsDesign {
 const HardOrEasyDesign differencesDesign {
     screens::differences,
     "Moeilijke en gemakkelijke verschillen herkennen",
-    QColor(128, 128, 128),
+    palette::grey,
     {3960, 120, 6615, 7455},
     4920,
     5055,
@@ -97,7 +93,7 @@ HardOrEasyScreen::HardOrEasyScreen(Runtime &rt, const HardOrEasyDesign &d)
     setWindowTitle(QString::fromLatin1(d.title));
     setBackColor(this, d.background);
     Shape1 = place(new Shape(this), "Shape1", d.shape.x(), d.shape.y(), d.shape.width(), d.shape.height());
-    setBackColor(Shape1, lightGrey);
+    setBackColor(Shape1, palette::lightGrey);
 
     txtgetal = display("txtgetal", d.numberLeft, d.number1Top, d.numberWidth, 705, 24);
     txtgetal2 = display("txtgetal2", d.numberLeft, d.number2Top, d.numberWidth, 705, 24);
@@ -105,7 +101,7 @@ HardOrEasyScreen::HardOrEasyScreen(Runtime &rt, const HardOrEasyDesign &d)
     auto letter = [this, &d](const char *name, const char *text, int left) {
         auto *l = dress(caption(place(new Label(this), name, left, d.letterTop, 1095, 975),
                             QLatin1String(text), Qt::AlignCenter),
-            {designFont(36, true), white, boardGreen});
+            {designFont(36, true), palette::white, palette::boardGreen});
         l->hide();
         return l;
     };
@@ -123,9 +119,9 @@ HardOrEasyScreen::HardOrEasyScreen(Runtime &rt, const HardOrEasyDesign &d)
     lblplus = dress(caption(place(new Label(this), "lblplus", d.minus.x(), d.minus.y(), d.minus.width(),
                                 d.minus.height()),
                         QStringLiteral("-"), Qt::AlignCenter),
-        {designFont(36, true), Qt::black, lightGrey});
+        {designFont(36, true), palette::black, palette::lightGrey});
     lblplus->hide();
-    lnplus = new Line(this, {4920, d.barY}, {10320, d.barY}, 3, Qt::black);
+    lnplus = new Line(this, {4920, d.barY}, {10320, d.barY}, 3, palette::black);
     lnplus->setObjectName(QStringLiteral("lnplus"));
     lnplus->hide();
 
@@ -138,17 +134,17 @@ HardOrEasyScreen::HardOrEasyScreen(Runtime &rt, const HardOrEasyDesign &d)
         auto *b = place(new PictureButton(this, pictureName ? picture(pictureName) : QString()), name, 240,
             5760, 1695, 1455);
         b->setText(QString::fromUtf8(text));
-        dress(b, {designFont(12, true), Qt::black, colour});
+        dress(b, {designFont(12, true), palette::black, colour});
         return b;
     };
-    cmdstart = step("cmdstart", "twee getallen", QColor(255, 255, 0), "raket");
-    cmdeerste = step("cmdeerste", "Eerste getal ", green, nullptr);
-    cmdtweede = step("cmdtweede", "Tweede getal", green, nullptr);
-    cmdsom = step("cmdsom", "VERSCHIL", QColor(128, 128, 255), nullptr);
-    cmdnogeens = step("cmdnogeens", "Nog eens?", QColor(255, 128, 0), nullptr);
+    cmdstart = step("cmdstart", "twee getallen", palette::yellow, "raket");
+    cmdeerste = step("cmdeerste", "Eerste getal ", palette::green, nullptr);
+    cmdtweede = step("cmdtweede", "Tweede getal", palette::green, nullptr);
+    cmdsom = step("cmdsom", "VERSCHIL", palette::periwinkle, nullptr);
+    cmdnogeens = step("cmdnogeens", "Nog eens?", palette::orange, nullptr);
     cmdnogeens->hide();
     cmdstop = place(new PictureButton(this, picture("stop")), "cmdstop", 2040, 5760, 1695, 1455);
-    setBackColor(cmdstop, QColor(128, 0, 0));
+    setBackColor(cmdstop, palette::darkRed);
     cmdstop->setToolTip(QStringLiteral("STOP"));
     cmdstop->hide();
 
@@ -170,7 +166,7 @@ HardOrEasyScreen::HardOrEasyScreen(Runtime &rt, const HardOrEasyDesign &d)
 TextBox *HardOrEasyScreen::display(const char *name, int left, int top, int width, int height, qreal points)
 {
     auto *t = dress(place(new TextBox(this), name, left, top, width, height),
-        {designFont(points, true), Qt::black, white});
+        {designFont(points, true), palette::black, palette::white});
     t->setAlignment(Qt::AlignCenter);
     t->setReadOnly(true);
     t->setFocusPolicy(Qt::NoFocus);
@@ -183,7 +179,7 @@ Label *HardOrEasyScreen::explanation(const char *name, int top, int height, bool
     // One-line labels are short: their two lines only fit in a small face.
     const qreal points = height > 615 ? 10 : 8;
     auto *l = dress(
-        place(new Label(this), name, 720, top, 2535, height), {designFont(points, bold), white, boardGreen});
+        place(new Label(this), name, 720, top, 2535, height), {designFont(points, bold), palette::white, palette::boardGreen});
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     l->setWordWrap(true);
     return l;
@@ -216,7 +212,7 @@ void HardOrEasyScreen::beginstand()
     for (int c : {E, T, H}) {
         for (int row : {0, 1}) {
             TextBox *box = digitBox(c, row);
-            setBackColor(box, white);
+            setBackColor(box, palette::white);
             box->setText(QString());
             box->hide();
         }
@@ -224,7 +220,7 @@ void HardOrEasyScreen::beginstand()
     hideAll({cmdeerste, cmdtweede, cmdsom, cmdnogeens, cmdstop});
     hideAll({lbleenheid, lbltiental, lblhonderd, lblplus, lnplus});
     for (TextBox *box : {txtsomE, txtsomT, txtsomH}) {
-        setBackColor(box, white);
+        setBackColor(box, palette::white);
         box->hide();
     }
     for (Label *l : {lbluitleg, lbluitleg2, lbluitleg3, lbluitlegtotaal})
@@ -286,7 +282,7 @@ void HardOrEasyScreen::cmdeerste_Click()
         letters[c]->show();
         TextBox *box = digitBox(c, 0);
         box->show();
-        setBackColor(box, green);
+        setBackColor(box, palette::green);
         box->setText(numberText(digits[c]));
     }
     showStep(cmdtweede);
@@ -298,7 +294,7 @@ void HardOrEasyScreen::cmdtweede_Click()
     for (int c : {E, T, H}) {
         TextBox *box = digitBox(c, 1);
         box->show();
-        setBackColor(box, green);
+        setBackColor(box, palette::green);
         box->setText(numberText(digits[c]));
     }
     showStep(cmdsom);
@@ -323,7 +319,7 @@ void HardOrEasyScreen::cmdnogeens_Click()
     txtgetal2->setText(QString());
     cmdstop->hide();
     for (TextBox *box : {txteenheid, txttiental, txthonderdtal, txtsomE, txtsomT, txtsomH})
-        setForeColor(box, Qt::black);
+        setForeColor(box, palette::black);
     for (TextBox *box : {txteenheid, txttiental, txthonderdtal})
         box->setEnabled(false);
 }
@@ -374,7 +370,7 @@ DifferencesScreen::DifferencesScreen(Runtime &rt)
     txtplusT = display("txtplusT", 7560, 2760, 1095, 975, 36);
     txtplusE = display("txtplusE", 8880, 2760, 1095, 975, 36);
     for (TextBox *box : {txtplusH, txtplusT, txtplusE})
-        setBackColor(box, QColor(255, 255, 192));
+        setBackColor(box, palette::paleYellow);
     Image2 = place(new Picture(this, picture("bord")), "Image2", 480, 3120, 3000, 2100);
     lblsplits = explanation("lblsplits", 3360, 1575, true);
     stack({Shape1, txtgetal, txtgetal2, lblhonderd, lbltiental, lbleenheid, txtplusH, txtplusT, txtplusE,

@@ -3,6 +3,7 @@
 
 #include "assets/assets.h"
 #include "shell/build.h"
+#include "shell/palette.h"
 #include "shell/desktop.h"
 #include "core/numbers.h"
 
@@ -13,13 +14,6 @@ namespace kolomaf {
 
 namespace {
 
-const QColor white(255, 255, 255);
-const QColor navy(0, 0, 128);
-const QColor blue(0, 0, 255);
-const QColor lavender(192, 192, 255);
-const QColor paleYellow(255, 255, 192);
-const QColor brownRed(128, 64, 64);
-const QColor choiceButton(255, 250, 205);
 const QString webAddress = QStringLiteral("https://kolomaf.example.org");
 const QString totalCaption = QStringLiteral("Totaal aantal juiste oefeningen:");
 
@@ -28,7 +22,7 @@ PictureButton *captionButton(
 {
     auto *b = place(new PictureButton(parent), name, left, top, width, height);
     b->setText(text);
-    dress(b, {designFont(12, true), Qt::black, choiceButton});
+    dress(b, {designFont(12, true), palette::black, palette::lemon});
     return b;
 }
 
@@ -127,17 +121,17 @@ WelcomeScreen::WelcomeScreen(Runtime &rt)
     setBackColor(this, QColor(112, 101, 109));
 
     Frame1_1 = place(new Panel(this), "Frame1(1)", 0, 0, 18989, 4684);
-    setBackColor(Frame1_1, paleYellow);
+    setBackColor(Frame1_1, palette::paleYellow);
     Shape3 = place(new Shape(Frame1_1), "Shape3", 1920, 720, 7455, 4215);
-    setBackColor(Shape3, QColor(255, 255, 128));
+    setBackColor(Shape3, palette::lightYellow);
     Label11 = place(new Label(Frame1_1), "Label11", 1320, 360, 8415, 375);
     caption(Label11, QStringLiteral("Educatieve software voor de  basisschool."), Qt::AlignCenter);
-    dress(Label11, {designFont(12, true), Qt::black, paleYellow});
+    dress(Label11, {designFont(12, true), palette::black, palette::paleYellow});
 
     cmdkombinnen
         = place(new PictureButton(Frame1_1, picture("welkom_start")), "cmdkombinnen", 3600, 1080, 3855, 3495);
     cmdkombinnen->setText(QStringLiteral("Klik hier en start !"));
-    dress(cmdkombinnen, {designFont(18, true), Qt::black, white});
+    dress(cmdkombinnen, {designFont(18, true), palette::black, palette::white});
     connect(cmdkombinnen, &QAbstractButton::clicked, this, [this] { openFirstChoice(runtime()); });
 
     const struct
@@ -152,17 +146,17 @@ WelcomeScreen::WelcomeScreen(Runtime &rt)
             d.width, d.height);
     }
 
-    const Look onNavy {designFont(12, true), white, navy};
+    const Look onNavy {designFont(12, true), palette::white, palette::navy};
     lblpartner2 = place(new Label(this), "lblpartner2", 1920, 4920, 7455, 615);
     caption(lblpartner2, QStringLiteral("TELLEGOED"), Qt::AlignCenter);
-    dress(lblpartner2, {designFont(24, true), white, navy});
+    dress(lblpartner2, {designFont(24, true), palette::white, palette::navy});
     Label4 = place(new Label(this), "Label4", 1920, 5520, 7455, 495);
     caption(Label4, QStringLiteral("Gratis te verspreiden software"), Qt::AlignCenter);
     dress(Label4, onNavy);
     Label5 = place(new Label(this), "Label5", 0, 6120, 11160, 600);
     caption(
         Label5, QStringLiteral("Ontwikkeld in Vlaanderen, voor de klas, van 2024 tot 2026"), Qt::AlignCenter);
-    dress(Label5, {designFont(10), white, navy});
+    dress(Label5, {designFont(10), palette::white, palette::navy});
 
     stack({Shape3, Label11, cmdkombinnen});
     stack({Frame1_1, Image1[0], Image1[1], Image1[2], Image1[3], lblpartner2, Label4, Label5});
@@ -193,10 +187,10 @@ MenuScreen::MenuScreen(Runtime &rt, const Design &d)
     , pictures(this, d.pictures.x(), d.pictures.y(), d.pictures.width(), d.pictures.height())
 {
     setWindowTitle(QLatin1String(d.caption));
-    setBackColor(this, white);
+    setBackColor(this, palette::white);
     Shape1 = place(new Shape(this), "Shape1", d.panel.x(), d.panel.y(), d.panel.width(), d.panel.height());
-    setBackColor(Shape1, brownRed);
-    const Look score {designFont(10, true), blue, lavender};
+    setBackColor(Shape1, palette::brownRed);
+    const Look score {designFont(10, true), palette::blue, palette::lavender};
     Label1 = dress(caption(place(new Label(this), "Label1", d.label1.x(), d.label1.y(), d.label1.width(),
                                d.label1.height()),
                        totalCaption),
@@ -257,7 +251,7 @@ ChoiceScreen::ChoiceScreen(Runtime &rt)
     Command3->setToolTip(QStringLiteral("O E F E N "));
     cmdkies = route(
         "cmdkies", QStringLiteral("Ik leer cijferen als aftrekking"), {4320, 4800, 5295, 855}, screens::columnMenu);
-    cmdeinde = pictureButton(this, "cmdeinde", "stop", QColor(128, 0, 0), 5520, 6720, 1815, 735);
+    cmdeinde = pictureButton(this, "cmdeinde", "stop", palette::darkRed, 5520, 6720, 1815, 735);
     cmdeinde->setToolTip(QStringLiteral("S T O P "));
     connect(cmdeinde, &QAbstractButton::clicked, this, &ChoiceScreen::cmdeinde_Click);
     stackOverPanel({Command1, Command2, Command3, cmdkies, cmdeinde});
@@ -292,7 +286,7 @@ ColumnMenuScreen::ColumnMenuScreen(Runtime &rt)
     Command4 = menuButton("Command4", "Met ontlenen bij honderdtallen ", 2280, screens::borrowHundred);
     cmdkwartier = menuButton("cmdkwartier", "Met ontlenen bij duizendtal", 3180, screens::borrowThousand);
     Command5 = menuButton("Command5", "Schijf en cijfer ", 4080, screens::writing);
-    cmdeinde = pictureButton(this, "cmdeinde", "terug", brownRed, 5880, 6240, 1815, 855);
+    cmdeinde = pictureButton(this, "cmdeinde", "terug", palette::brownRed, 5880, 6240, 1815, 855);
     cmdeinde->setToolTip(QStringLiteral("terug "));
     connect(cmdeinde, &QAbstractButton::clicked, this, [this] { openAndHide(screens::choice); });
     stackOverPanel({Command2, Command3, Command4, cmdkwartier, Command5, cmdeinde});
@@ -323,14 +317,14 @@ ClosingScreen::ClosingScreen(Runtime &rt)
     setWindowFlag(Qt::WindowCloseButtonHint, false);
 
     Frame1 = place(new Panel(this), "Frame1", 1560, 360, 7080, 4050);
-    setBackColor(Frame1, paleYellow);
-    const Look bold12 {designFont(12, true), Qt::black, paleYellow, false};
+    setBackColor(Frame1, palette::paleYellow);
+    const Look bold12 {designFont(12, true), palette::black, palette::paleYellow, false};
     lblmemo = dress(caption(place(new Label(Frame1), "lblmemo", 2280, 240, 4560, 375),
                         QStringLiteral("Voor jou gemaakt door ")),
         bold12);
     lblinstituut = dress(
         caption(place(new Label(Frame1), "lblinstituut", 2280, 600, 4560, 615), QStringLiteral("TELLEGOED ")),
-        {designFont(24, true), navy, paleYellow, false});
+        {designFont(24, true), palette::navy, palette::paleYellow, false});
     lblmening = dress(caption(place(new Label(Frame1), "lblmening", 2280, 1260, 4560, 375),
                           QStringLiteral("software om te trainen")),
         bold12);
@@ -346,7 +340,7 @@ ClosingScreen::ClosingScreen(Runtime &rt)
         credits[i]
             = dress(caption(place(new Label(Frame1), creditLines[i].name, 2280, 1800 + 360 * i, 4680, 330),
                         QString::fromUtf8(creditLines[i].text)),
-                {designFont(10), Qt::black, paleYellow, false});
+                {designFont(10), palette::black, palette::paleYellow, false});
     imgportret = place(new Picture(Frame1, picture("portret")), "imgportret", 240, 360, 1800, 2400);
     imgportret->setToolTip(QStringLiteral("meester Kolom"));
     Imgzon = place(new Picture(Frame1, picture("zon_deco")), "Imgzon", 5880, 3000, 960, 960);
@@ -358,7 +352,7 @@ ClosingScreen::ClosingScreen(Runtime &rt)
 
     lblgeld
         = dress(caption(place(new Label(this), "lblgeld", 1560, 4440, 7080, 735), QString(), Qt::AlignCenter),
-            {designFont(11, true), white, navy});
+            {designFont(11, true), palette::white, palette::navy});
 
     StatusBar1 = place(new StatusBar(this,
                            {{StatusBar::Style::Text, 3528, {}}, {StatusBar::Style::Text, 6174, {}},

@@ -1,22 +1,13 @@
 // What the pupil does on the writing screen: the name, a new exercise,
 // copying and its check, the answer and its check, and the series.
 #include "core/numbers.h"
+#include "shell/palette.h"
 #include "shell/screennames.h"
 #include "writing/writingscreen.h"
 
 #include <QFontMetricsF>
 
 namespace kolomaf {
-
-namespace {
-
-const QColor white(255, 255, 255);
-const QColor orange(255, 128, 0);
-const QColor cellGreen(0, 192, 0);
-const QColor brightGreen(0, 255, 0);
-const QColor red(255, 0, 0);
-
-} // namespace
 
 void WritingScreen::connectHandlers()
 {
@@ -54,7 +45,7 @@ void WritingScreen::cmdnieuw_Click()
 {
     beginstand();
     for (TextBox *cell : {txteenheden, txttientallen, txthonderdtallen, txtduizendtallen})
-        setBackColor(cell, cellGreen);
+        setBackColor(cell, palette::midGreen);
     txtgetal1H->setFocus();
     txtduizendtallen->setText(QString());
     hideAll({lblnaam1, txtnaam, cmdcontrole, cmdnieuw});
@@ -78,12 +69,12 @@ void WritingScreen::cmdnieuw_Click()
     // Only new marks are added: an exercise left before its answer check
     // keeps its orange cell.
     if (eenheid1 < eenheid2) {
-        setBackColor(txtgetal1E, orange);
+        setBackColor(txtgetal1E, palette::orange);
         txtplus100->show();
         txtplus100->setText(QStringLiteral("lenen"));
     }
     if (tiental1 < tiental2) {
-        setBackColor(txtgetal1T, orange);
+        setBackColor(txtgetal1T, palette::orange);
         txtplus100->show();
         txtplus100->setText(QStringLiteral("lenen"));
     }
@@ -174,13 +165,13 @@ void WritingScreen::showAnswerCheck()
 void WritingScreen::cmdcontrole_Click()
 {
     cmdnieuw->show();
-    setBackColor(txtgetal1E, cellGreen);
-    setBackColor(txtgetal1T, cellGreen);
+    setBackColor(txtgetal1E, palette::midGreen);
+    setBackColor(txtgetal1T, palette::midGreen);
     txtplus100->hide();
     for (TextBox *cell : {txteenheden, txttientallen, txthonderdtallen})
         if (!readsAsNumber(cell->text())) {
             cell->setText(QStringLiteral("0"));
-            setBackColor(cell, red);
+            setBackColor(cell, palette::red);
         }
     if (txtduizendtallen->text().isEmpty())
         txtduizendtallen->setText(QStringLiteral("0"));
@@ -217,7 +208,7 @@ void WritingScreen::cmdcontrole_Click()
             inform(" je resultaat is te klein, start een nieuwe oefening");
         lbluitleg->setText(order == 0 ? QStringLiteral("prima") : QStringLiteral("fout"));
         lbluitleg->show();
-        writeScoreRow(line, order == 0 ? brightGreen : red);
+        writeScoreRow(line, order == 0 ? palette::green : palette::red);
     }
     showButtonsForSeries();
 }
@@ -256,7 +247,7 @@ void WritingScreen::cmdstop_Click()
     oefnummer = 0;
     for (int row = 0; row < 10; ++row) {
         Txtoef1[row]->setText(QString());
-        setBackColor(Txtoef1[row], white);
+        setBackColor(Txtoef1[row], palette::white);
     }
     cmdnieuw->show();
     cmdstop2->show();
@@ -287,7 +278,7 @@ void WritingScreen::cmdstop2_Click()
     hide();
     for (TextBox *row : Txtoef1) {
         row->setText(QString());
-        setBackColor(row, white);
+        setBackColor(row, palette::white);
     }
 }
 

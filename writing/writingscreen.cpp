@@ -3,14 +3,11 @@
 
 #include "assets/assets.h"
 #include "shell/build.h"
+#include "shell/palette.h"
 
 namespace kolomaf {
 
 namespace {
-
-const QColor white(255, 255, 255);
-const QColor cellGreen(0, 192, 0);
-const QColor boardGreen(0, 128, 0);
 
 constexpr int cellWidth = 975, cellHeight = 855;
 constexpr int hundredsLeft = 6120, tensLeft = 7320, unitsLeft = 8520;
@@ -37,7 +34,7 @@ WritingScreen::WritingScreen(Runtime &rt)
     : Screen(rt, screens::writing, 12045, 8445)
 {
     setWindowTitle(QStringLiteral("Schrijf de aftrekking onder elkaar en reken uit"));
-    setBackColor(this, QColor(128, 128, 128));
+    setBackColor(this, palette::grey);
     buildSheet();
     buildCells();
     buildScoreColumn();
@@ -71,18 +68,18 @@ void WritingScreen::buildSheet()
         const QRect &r = frames[f];
         Shape1[f]
             = place(new Shape(this, false, 6), arrayName("Shape1", f), r.x(), r.y(), r.width(), r.height());
-        Shape1[f]->setBorder(QColor(224, 224, 224), 2);
+        Shape1[f]->setBorder(palette::lightGrey, 2);
     }
 
     Image1 = place(new Picture(this, picture("juf")), "Image1", 120, 360, 3600, 2595);
-    const Look onSheet {designFont(12, true), Qt::black, white};
+    const Look onSheet {designFont(12, true), palette::black, palette::white};
     lblmeester1 = dress(caption(place(new Label(this), "lblmeester1", 1200, 840, 2175, 375),
                             QStringLiteral("Tien oefeningen "), Qt::AlignCenter),
         onSheet);
     lblmeester1->hide();
     lblweergave = dress(
         caption(place(new Label(this), "lblweergave", 1440, 1320, 2055, 495), QString(), Qt::AlignCenter),
-        {designFont(15.75, true), Qt::black, white});
+        {designFont(15.75, true), palette::black, palette::white});
     lblmeester2 = dress(
         caption(place(new Label(this), "lblmeester2", 1200, 2160, 2415, 375), QString(), Qt::AlignCenter),
         onSheet);
@@ -92,12 +89,12 @@ void WritingScreen::buildSheet()
 void WritingScreen::buildCells()
 {
     txtplus100 = display(dress(place(new TextBox(this), "txtplus100", 6000, 600, 3495, 855),
-        {designFont(36, true), white, QColor(255, 128, 0)}));
+        {designFont(36, true), palette::white, palette::orange}));
     txtplus100->setAlignment(Qt::AlignCenter);
     txtplus100->setText(QStringLiteral("lenen"));
     txtplus100->hide();
 
-    const Look cell {designFont(36, true), Qt::black, cellGreen};
+    const Look cell {designFont(36, true), palette::black, palette::midGreen};
     auto cellAt = [&](const char *name, int left, int top) {
         return digitCell(dress(place(new TextBox(this), name, left, top, cellWidth, cellHeight), cell));
     };
@@ -111,9 +108,9 @@ void WritingScreen::buildCells()
     imgpijl = place(new Picture(this, picture("pijl_blauw")), "imgpijl", 9600, 2640, 450, 990);
     lblplus = dress(caption(place(new Label(this), "lblplus", 4080, 3960, 615, 615), QStringLiteral("-"),
                         Qt::AlignCenter),
-        {designFont(24, true), Qt::black, white});
+        {designFont(24, true), palette::black, palette::white});
     lblplus->hide();
-    lntelop = new Line(this, {4800, 4320}, {9960, 4320}, 3, Qt::black);
+    lntelop = new Line(this, {4800, 4320}, {9960, 4320}, 3, palette::black);
     lntelop->setObjectName(QStringLiteral("lntelop"));
     lntelop->hide();
 
@@ -132,14 +129,14 @@ void WritingScreen::buildButtons()
         setBackColor(b, colour);
         return b;
     };
-    cmdgroenlicht = button("cmdgroenlicht", "licht_groen", cellGreen, 600);
+    cmdgroenlicht = button("cmdgroenlicht", "licht_groen", palette::midGreen, 600);
     cmdgroenlicht->hide();
-    cmdcontrole = button("cmdcontrole", "licht_oranje", QColor(255, 255, 128), 600);
-    cmdstop = button("cmdstop", "stop", QColor(255, 128, 128), 600);
+    cmdcontrole = button("cmdcontrole", "licht_oranje", palette::lightYellow, 600);
+    cmdstop = button("cmdstop", "stop", palette::pink, 600);
     cmdstop->setToolTip(QStringLiteral("STOP"));
-    cmdstop2 = button("cmdstop2", "stop", QColor(128, 0, 0), 600);
+    cmdstop2 = button("cmdstop2", "stop", palette::darkRed, 600);
     cmdstop2->hide();
-    cmdnieuw = button("cmdnieuw", "spaceshuttle", QColor(192, 0, 192), 2160);
+    cmdnieuw = button("cmdnieuw", "spaceshuttle", palette::purple, 2160);
     cmdnieuw->hide();
 }
 
@@ -148,7 +145,7 @@ void WritingScreen::buildScoreColumn()
     for (int row = 0; row < int(Txtoef1.size()); ++row) {
         auto *t
             = display(place(new TextBox(this), arrayName("Txtoef1", row), 10320, 600 + 480 * row, 1575, 360));
-        dress(t, {designFont(9.75), Qt::black, white});
+        dress(t, {designFont(9.75), palette::black, palette::white});
         t->setAlignment(Qt::AlignCenter);
         Txtoef1[row] = t;
     }
@@ -163,13 +160,13 @@ void WritingScreen::buildNameAndMessages()
     Image2 = place(new Picture(this, picture("bord")), "Image2", 360, 6000, 3000, 2100);
     lblnaam1 = dress(caption(place(new Label(this), "lblnaam1", 720, 6360, 2295, 855),
                          QStringLiteral("Schrijf hier je naam "), Qt::AlignCenter),
-        {designFont(13.5), white, boardGreen});
+        {designFont(13.5), palette::white, palette::boardGreen});
     lblnaam1->setWordWrap(true);
     txtnaam = dress(
-        place(new TextBox(this), "txtnaam", 720, 7320, 2295, 375), {designFont(12), Qt::black, white});
+        place(new TextBox(this), "txtnaam", 720, 7320, 2295, 375), {designFont(12), palette::black, palette::white});
     lbluitleg = dress(
         caption(place(new Label(this), "lbluitleg", 600, 6240, 2535, 1695), QString(), Qt::AlignCenter),
-        {designFont(18), white, boardGreen});
+        {designFont(18), palette::white, palette::boardGreen});
 
     const int rabbitLefts[] = {4095, 4946, 5799, 6652, 7505, 8358, 9211, 10064, 10920};
     for (int r = 0; r < 9; ++r)
@@ -178,10 +175,10 @@ void WritingScreen::buildNameAndMessages()
 
     lblinformatie = dress(
         caption(place(new Label(this), "lblinformatie", 4080, 6720, 7455, 375), QString(), Qt::AlignCenter),
-        {designFont(13.5), Qt::black, QColor(128, 255, 128)});
+        {designFont(13.5), palette::black, palette::lightGreen});
     lblinformatie->hide();
     txtresultaat = display(dress(place(new TextBox(this), "txtresultaat", 4440, 7560, 7095, 615),
-        {designFont(27.75, true), Qt::black, white}));
+        {designFont(27.75, true), palette::black, palette::white}));
     txtresultaat->setAlignment(Qt::AlignCenter);
     txtresultaat->setTextMargins(0, 0, 0, 0);
 }
