@@ -3,6 +3,7 @@
 #include "shell/controls.h"
 #include "shell/twips.h"
 
+#include <QRect>
 #include <QWidget>
 
 namespace kolomaf {
@@ -18,6 +19,17 @@ template <class W> W *place(W *w, const QString &name, int left, int top, int wi
 template <class W> W *place(W *w, const char *name, int left, int top, int width, int height)
 {
     return place(w, QLatin1String(name), left, top, width, height);
+}
+
+// The same for a place given as one rectangle: left, top, width, height.
+template <class W> W *place(W *w, const QString &name, QRect twips)
+{
+    return place(w, name, twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+template <class W> W *place(W *w, const char *name, QRect twips)
+{
+    return place(w, QLatin1String(name), twips);
 }
 
 struct Look
@@ -43,6 +55,33 @@ inline Label *caption(Label *l, const QString &text, Qt::Alignment align = Qt::A
     l->setText(text);
     l->setAlignment(align);
     return l;
+}
+
+// A text box only the program writes: no cursor, no focus.
+inline TextBox *readOnly(TextBox *t)
+{
+    t->setReadOnly(true);
+    t->setFocusPolicy(Qt::NoFocus);
+    return t;
+}
+
+// A display box at its designed place, in the look given, its text centred.
+inline TextBox *displayBox(QWidget *parent, const QString &name, QRect twips, const Look &look)
+{
+    auto *t = dress(place(new TextBox(parent), name, twips), look);
+    t->setAlignment(Qt::AlignCenter);
+    return readOnly(t);
+}
+
+// A button of a step sequence: a caption in bold 12 pt on its colour, with a
+// picture above where it has one.
+inline PictureButton *stepButton(QWidget *parent, const char *name, const QString &text, const QColor &colour,
+    QRect twips, const QString &resource = {})
+{
+    auto *b = place(new PictureButton(parent, resource), name, twips);
+    b->setText(text);
+    dress(b, {designFont(12, true), Qt::black, colour});
+    return b;
 }
 
 } // namespace kolomaf
