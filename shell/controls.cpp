@@ -4,17 +4,13 @@
 
 #include <QCoreApplication>
 #include <QFocusEvent>
-#include <QFontDatabase>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QPointer>
-#include <QSet>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QSvgRenderer>
 #include <algorithm>
 
 namespace kolomaf {
@@ -122,23 +118,6 @@ QColor foreColor(const QWidget *w)
     return w->palette().color(QPalette::WindowText);
 }
 
-void loadFontFace(const char *face)
-{
-    static QSet<QByteArray> loaded;
-    if (loaded.contains(face))
-        return;
-    loaded.insert(face);
-    // The installed typeface is the one embedded here, and the font
-    // configuration knows it already: registering a copy costs start time.
-    static const QStringList installed = QFontDatabase::styles(QStringLiteral("Liberation Sans"));
-    const QString style
-        = QString::fromLatin1(face).replace(QLatin1String("BoldItalic"), QLatin1String("Bold Italic"));
-    if (installed.contains(style))
-        return;
-    QFontDatabase::addApplicationFont(
-        QStringLiteral(":/fonts/LiberationSans-%1.ttf").arg(QLatin1String(face)));
-}
-
 void showAll(std::initializer_list<QWidget *> widgets)
 {
     for (QWidget *w : widgets)
@@ -151,85 +130,6 @@ void hideAll(std::initializer_list<QWidget *> widgets)
     for (QWidget *w : widgets)
         if (w)
             w->hide();
-}
-
-void fitTextToWidth(QWidget *w, qreal designPoints)
-{
-    QString text;
-    qreal room = w->contentsRect().width() - 4;
-    if (auto *l = qobject_cast<QLabel *>(w)) {
-        text = l->text();
-    } else if (auto *t = qobject_cast<QLineEdit *>(w)) {
-        text = t->text();
-        room -= 2 * t->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2;
-    }
-    QFont f = w->font();
-    f.setPointSizeF(designPoints);
-    const qreal needed = QFontMetricsF(f).horizontalAdvance(text);
-    if (needed > room && room > 0) {
-        // Widths do not shrink quite in proportion: step down from the estimate.
-        f.setPointSizeF(std::max<qreal>(6, designPoints * room / needed));
-        while (f.pointSizeF() > 6 && QFontMetricsF(f).horizontalAdvance(text) > room)
-            f.setPointSizeF(f.pointSizeF() - 0.25);
-    }
-    w->setFont(f);
-}
-
-void prepareFonts()
-{
-    loadFontFace("Regular");
-    loadFontFace("Bold");
-}
-
-QFont designFont(qreal points, bool bold, bool italic)
-{
-    // Only the column screens use bold italic: load it when first asked for.
-    if (bold && italic)
-        loadFontFace("BoldItalic");
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
-}
-
-QPixmap renderPicture(const QString &resource, QSize size, qreal dpr, QString *cacheKey)
-{
-    if (size.isEmpty())
-        return {};
-    const QSize device = size * dpr;
-    const QString key = QStringLiteral("%1@%2x%3").arg(resource).arg(device.width()).arg(device.height());
-    if (cacheKey)
-        *cacheKey = key;
-    QPixmap pm;
-    if (QPixmapCache::find(key, &pm))
-        return pm;
-    // The parsed picture is not kept: each size is drawn once and cached,
-    // and a parsed tree would hold far more memory than its pixels.
-    QSvgRenderer renderer(resource);
-    QSvgRenderer *r = &renderer;
-    pm = QPixmap(device);
-    pm.fill(Qt::transparent);
-    if (r->isValid()) {
-        QSizeF natural = r->defaultSize();
-        natural.scale(QSizeF(device), Qt::KeepAspectRatio);
-        const QRectF target((device.width() - natural.width()) / 2, (device.height() - natural.height()) / 2,
-            natural.width(), natural.height());
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        r->render(&p, target);
-    }
-    pm.setDevicePixelRatio(dpr);
-    QPixmapCache::insert(key, pm);
-    return pm;
-}
-
-QIcon pictureIcon(const QString &resource)
-{
-    QIcon icon;
-    for (int side : {16, 24, 32, 48, 64})
-        icon.addPixmap(renderPicture(resource, QSize(side, side), 1));
-    return icon;
 }
 
 static bool isClick(QWidget *w, QMouseEvent *e)
@@ -291,29 +191,14 @@ void Picture::paintEvent(QPaintEvent *)
     p.drawPixmap(0, 0, renderPicture(m_resource, size(), devicePixelRatioF(), &m_drawn));
 }
 
-static void forgetDrawn(QString &key)
-{
-    if (!key.isEmpty())
-        QPixmapCache::remove(key);
-    key.clear();
-}
-
 void Picture::releasePicture()
 {
-    forgetDrawn(m_drawn);
+    forgetPicture(m_drawn);
 }
 
 void PictureButton::releasePicture()
 {
-    forgetDrawn(m_drawn);
-}
-
-void releasePictures(QWidget *window)
-{
-    for (Picture *p : window->findChildren<Picture *>())
-        p->releasePicture();
-    for (PictureButton *b : window->findChildren<PictureButton *>())
-        b->releasePicture();
+    forgetPicture(m_drawn);
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent *e)

@@ -9,6 +9,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "shell/fonts.h"
+#include "shell/pictures.h"
+
 namespace kolomaf {
 
 // Object name of an element of a control array: "name(index)".
@@ -20,33 +23,9 @@ void setForeColor(QWidget *w, const QColor &c);
 QColor backColor(const QWidget *w);
 QColor foreColor(const QWidget *w);
 
-// Registers one face of the embedded typeface, once.
-void loadFontFace(const char *face);
-// Makes sure the design typeface is there, registering the embedded copy if
-// the system lacks it. Reads the font database, so not before the first
-// screens are shown.
-void prepareFonts();
-
-// The screens' typeface (metric-compatible with the one they were laid out in).
-QFont designFont(qreal points, bool bold = false, bool italic = false);
-
 // Shows or hides several controls in one step; null entries are skipped.
 void showAll(std::initializer_list<QWidget *> widgets);
 void hideAll(std::initializer_list<QWidget *> widgets);
-
-// Sets the design font size, or a smaller one down to 6 pt where the
-// control's text would not fit its width otherwise.
-void fitTextToWidth(QWidget *w, qreal designPoints);
-
-// A picture rendered once per size and cached; keeps the SVG's aspect ratio,
-// centred in the given size.
-QPixmap renderPicture(const QString &resource, QSize size, qreal dpr, QString *cacheKey = nullptr);
-// A window icon drawn from a picture at the usual sizes. Drawn here, since
-// an icon read from the SVG file would keep a renderer and its own copies.
-QIcon pictureIcon(const QString &resource);
-// Drops the cached pictures the window's controls drew; they are drawn
-// again when the window next shows.
-void releasePictures(QWidget *window);
 
 // A label that reports clicks.
 class Label : public QLabel

@@ -94,8 +94,7 @@ void Screen::setVisible(bool visible)
         return;
     if (visible) {
         // Show makes a screen the active window, also when it already showed.
-        static const bool stacks = QGuiApplication::platformName() != QLatin1String("offscreen");
-        if (stacks)
+        if (m_rt.m_windowsStack)
             raise();
         activateWindow();
         m_rt.becameActive(this);
@@ -141,7 +140,8 @@ void Screen::closeEvent(QCloseEvent *e)
 }
 
 Runtime::Runtime()
-    : m_exit([](int status) { QCoreApplication::exit(status); })
+    : m_windowsStack(QGuiApplication::platformName() != QLatin1String("offscreen"))
+    , m_exit([](int status) { QCoreApplication::exit(status); })
 {
     qApp->installEventFilter(this);
 }
@@ -211,9 +211,9 @@ QList<Screen *> Runtime::loadedScreens() const
 
 void Runtime::start(QAnyStringView mainName)
 {
-    // The first screens are built without looking at a font: reading the
-    // font database is the longest step of a start, and it waits until
-    // they are on the display.
+    // A start, in this order. The main window and the screen its load
+    // handler shows are built and sent to the display before any font is
+    // looked at: reading the font database is the longest step of a start.
     m_starting = true;
     Screen *s = create(mainName.toString());
     if (!s) {
@@ -226,8 +226,11 @@ void Runtime::start(QAnyStringView mainName)
     s->centre();
     s->show();
     s->load();
+    desktop::flushDisplay();
+    // Then the fonts, and what needs them.
     m_starting = false;
     prepareFonts();
+    s->started();
     // Rendering the icon at every size the window system asks for waits
     // until the first screens are up.
     QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(pictureIcon(picture("kolomaf"))); });

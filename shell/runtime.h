@@ -41,6 +41,8 @@ protected:
     friend class Runtime;
     virtual void load() { }
     virtual void activate() { }
+    // The main window's, once a start has read the fonts (see Runtime::start).
+    virtual void started() { }
     // The window's own close control. Screens leave through their own
     // buttons, so the default keeps the screen where it is.
     virtual void closeRequested() { }
@@ -124,6 +126,8 @@ private:
     QElapsedTimer m_awaitedSince;
     bool m_ended = false;
     bool m_starting = false;
+    // The offscreen platform keeps no stacking order to raise a window in.
+    const bool m_windowsStack;
     std::function<void(int)> m_exit;
     std::unique_ptr<RandomSource> m_random = std::make_unique<ClockRandom>();
 };

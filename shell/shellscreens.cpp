@@ -96,13 +96,14 @@ void MainWindow::buildMenu()
 void MainWindow::load()
 {
     open(screens::welcome);
-    // Both windows go to the display first; the menu bar's height needs the
-    // font database, which takes longer to read than the rest of the start.
-    desktop::flushDisplay();
-    prepareFonts();
-    buildMenu();
     if (runtime().isLoaded(screens::closing))
         runtime().unload(screens::closing);
+}
+
+void MainWindow::started()
+{
+    // The menu bar's height needs the fonts, read once both windows are up.
+    buildMenu();
 }
 
 void MainWindow::closeRequested()

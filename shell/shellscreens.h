@@ -41,6 +41,7 @@ public:
 
 protected:
     void load() override;
+    void started() override;
     void closeRequested() override;
 
 private:

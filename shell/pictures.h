@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+class QWidget;
+
+namespace kolomaf {
+
+// A picture rendered once per size and cached; keeps the SVG's aspect ratio,
+// centred in the given size.
+QPixmap renderPicture(const QString &resource, QSize size, qreal dpr, QString *cacheKey = nullptr);
+// Drops one drawn picture from the cache and forgets its key.
+void forgetPicture(QString &cacheKey);
+// A window icon drawn from a picture at the usual sizes. Drawn here, since
+// an icon read from the SVG file would keep a renderer and its own copies.
+QIcon pictureIcon(const QString &resource);
+// Drops the cached pictures the window's controls drew; they are drawn
+// again when the window next shows.
+void releasePictures(QWidget *window);
+
+} // namespace kolomaf
