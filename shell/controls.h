@@ -1,5 +1,8 @@
 #pragma once
 
+#include "shell/fonts.h"
+#include "shell/pictures.h"
+
 #include <QAbstractButton>
 #include <QColor>
 #include <QIcon>
@@ -8,9 +11,6 @@
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
-
-#include "shell/fonts.h"
-#include "shell/pictures.h"
 
 namespace kolomaf {
 

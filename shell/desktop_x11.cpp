@@ -41,7 +41,8 @@ xcb_connection_t *connection()
 
 xcb_atom_t atom(xcb_connection_t *c, const char *name)
 {
-    auto r = reply(xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr));
+    auto r
+        = reply(xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr));
     return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
@@ -67,7 +68,8 @@ std::optional<Placement> placement(xcb_connection_t *c, xcb_window_t root, xcb_w
 {
     auto geometry = reply(xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
     auto tree = reply(xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr));
-    auto onRoot = reply(xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, root, 0, 0), nullptr));
+    auto onRoot
+        = reply(xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, root, 0, 0), nullptr));
     if (!geometry || !tree || !onRoot)
         return std::nullopt;
     Placement p;
@@ -101,7 +103,8 @@ public:
             ask.format = 32;
             ask.window = w;
             ask.type = m_request;
-            xcb_send_event(m_c, 0, m_root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+            xcb_send_event(m_c, 0, m_root,
+                XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                 reinterpret_cast<const char *>(&ask));
             xcb_flush(m_c);
             m_asked.push_back(w);
@@ -252,7 +255,8 @@ private:
 
 xcb_window_t nativeWindow(const QWidget *w)
 {
-    return w && w->testAttribute(Qt::WA_WState_Created) ? xcb_window_t(w->winId()) : xcb_window_t(XCB_WINDOW_NONE);
+    return w && w->testAttribute(Qt::WA_WState_Created) ? xcb_window_t(w->winId())
+                                                        : xcb_window_t(XCB_WINDOW_NONE);
 }
 
 } // namespace

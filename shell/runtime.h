@@ -2,14 +2,14 @@
 
 #include "core/random.h"
 
+#include <QAnyStringView>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
-#include <QAnyStringView>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-#include <QElapsedTimer>
 #include <functional>
 #include <memory>
 #include <optional>
