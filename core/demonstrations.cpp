@@ -20,14 +20,7 @@ namespace {
 Subtraction firstDraw(RandomSource &r)
 {
     r.reseed();
-    Subtraction n;
-    n.e.top = r.digit0to8();
-    n.e.bottom = r.digit0to8();
-    n.t.top = r.digit0to8();
-    n.t.bottom = r.digit0to8();
-    n.h.top = r.digit0to8();
-    n.h.bottom = r.digit0to8();
-    return n;
+    return drawDigits(r, &RandomSource::digit0to8);
 }
 
 void drawHundreds(RandomSource &r, Subtraction &n)

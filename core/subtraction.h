@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/random.h"
+
 namespace kolomaf {
 
 // One column of a subtraction: the digit of the first number (top) and of
@@ -20,5 +22,16 @@ struct Subtraction
     int second() const { return 100 * h.bottom + 10 * t.bottom + e.bottom; }
     int difference() const { return first() - second(); }
 };
+
+// Six digits drawn in the order E1 E2 T1 T2 H1 H2, each by `digit`.
+inline Subtraction drawDigits(RandomSource &r, int (RandomSource::*digit)())
+{
+    Subtraction s;
+    for (DigitPair *p : {&s.e, &s.t, &s.h}) {
+        p->top = (r.*digit)();
+        p->bottom = (r.*digit)();
+    }
+    return s;
+}
 
 } // namespace kolomaf

@@ -10,13 +10,7 @@ namespace kolomaf {
 Subtraction drawSubtraction(RandomSource &r)
 {
     r.reseed();
-    Subtraction s {};
-    s.e.top = r.digit1to9();
-    s.e.bottom = r.digit1to9();
-    s.t.top = r.digit1to9();
-    s.t.bottom = r.digit1to9();
-    s.h.top = r.digit1to9();
-    s.h.bottom = r.digit1to9();
+    Subtraction s = drawDigits(r, &RandomSource::digit1to9);
     // Without a units borrow the tens must leave room for one; redrawn pairs
     // always keep a gap of two.
     if (s.e.top <= s.e.bottom && s.t.top <= s.t.bottom) {

@@ -181,24 +181,14 @@ void TextBox::paintEvent(QPaintEvent *e)
 
 Picture::Picture(QWidget *parent, const QString &resource)
     : QWidget(parent)
-    , m_resource(resource)
+    , m_picture(resource)
 {
 }
 
 void Picture::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, renderPicture(m_resource, size(), devicePixelRatioF(), &m_drawn));
-}
-
-void Picture::releasePicture()
-{
-    forgetPicture(m_drawn);
-}
-
-void PictureButton::releasePicture()
-{
-    forgetPicture(m_drawn);
+    p.drawPixmap(0, 0, m_picture.at(size(), devicePixelRatioF()));
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent *e)
@@ -210,7 +200,7 @@ void Picture::mouseReleaseEvent(QMouseEvent *e)
 
 PictureButton::PictureButton(QWidget *parent, const QString &resource)
     : QAbstractButton(parent)
-    , m_resource(resource)
+    , m_picture(resource)
 {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -242,13 +232,12 @@ void PictureButton::paintEvent(QPaintEvent *)
         p.setFont(font());
         p.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : QColor(140, 140, 140));
         const QRect captionRect = textRect().translated(shift);
-        if (!m_resource.isEmpty())
+        if (!resource().isEmpty())
             content.setBottom(captionRect.top() - 2);
         p.drawText(captionRect, Qt::AlignCenter | Qt::TextWordWrap, text());
     }
-    if (!m_resource.isEmpty())
-        p.drawPixmap(
-            content.topLeft(), renderPicture(m_resource, content.size(), devicePixelRatioF(), &m_drawn));
+    if (!resource().isEmpty())
+        p.drawPixmap(content.topLeft(), m_picture.at(content.size(), devicePixelRatioF()));
 
     if (hasFocus()) {
         p.setPen(QPen(Qt::black, 3));
@@ -262,7 +251,7 @@ void PictureButton::paintEvent(QPaintEvent *)
 QRect PictureButton::textRect() const
 {
     QRect content = rect().adjusted(5, 5, -5, -5);
-    if (!m_resource.isEmpty() && !text().isEmpty()) {
+    if (!resource().isEmpty() && !text().isEmpty()) {
         // As many lines as the caption needs; the picture takes the rest.
         const int height
             = fontMetrics().boundingRect(content, Qt::AlignCenter | Qt::TextWordWrap, text()).height();

@@ -62,8 +62,8 @@ class Picture : public QWidget
     Q_OBJECT
 public:
     Picture(QWidget *parent, const QString &resource);
-    QString resource() const { return m_resource; }
-    void releasePicture();
+    QString resource() const { return m_picture.resource(); }
+    void releasePicture() { m_picture.release(); }
 Q_SIGNALS:
     void clicked();
 
@@ -72,8 +72,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
-    QString m_resource;
-    QString m_drawn;
+    DrawnPicture m_picture;
 };
 
 // A push button with a flat background colour, an optional picture and an
@@ -83,8 +82,8 @@ class PictureButton : public QAbstractButton
     Q_OBJECT
 public:
     PictureButton(QWidget *parent, const QString &resource = {});
-    QString resource() const { return m_resource; }
-    void releasePicture();
+    QString resource() const { return m_picture.resource(); }
+    void releasePicture() { m_picture.release(); }
     // Where the caption goes: one line under a picture, else the whole face.
     QRect textRect() const;
 Q_SIGNALS:
@@ -96,8 +95,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *e) override;
 
 private:
-    QString m_resource;
-    QString m_drawn;
+    DrawnPicture m_picture;
 };
 
 // A rectangle (rounded by a radius in pixels) or, with a radius of -1, a

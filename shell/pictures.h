@@ -16,6 +16,24 @@ void forgetPicture(QString &cacheKey);
 // A window icon drawn from a picture at the usual sizes. Drawn here, since
 // an icon read from the SVG file would keep a renderer and its own copies.
 QIcon pictureIcon(const QString &resource);
+// The picture a control draws: drawn once per size, and given back with
+// release() when the control's window goes.
+class DrawnPicture
+{
+public:
+    explicit DrawnPicture(const QString &resource)
+        : m_resource(resource)
+    {
+    }
+    const QString &resource() const { return m_resource; }
+    QPixmap at(QSize size, qreal dpr) { return renderPicture(m_resource, size, dpr, &m_cacheKey); }
+    void release() { forgetPicture(m_cacheKey); }
+
+private:
+    QString m_resource;
+    QString m_cacheKey;
+};
+
 // Drops the cached pictures the window's controls drew; they are drawn
 // again when the window next shows.
 void releasePictures(QWidget *window);

@@ -336,10 +336,7 @@ void Runtime::activatedByDesktop(Screen *s)
 
 void Runtime::forget(Screen *s)
 {
-    if (s == m_active)
-        m_active = nullptr;
-    if (s == m_awaited)
-        m_awaited = nullptr;
+    becameHidden(s);
     const QString name = m_screens.key(s);
     if (!name.isEmpty()) {
         m_screens.remove(name);

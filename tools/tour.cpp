@@ -3,11 +3,11 @@
 // screen and keeps running; "kolomaf-tour --memory" opens every screen once
 // and prints the peak memory of the process in KiB.
 #include "app/program.h"
-#include "shell/screennames.h"
 #include "bridge/bridgescreen.h"
 #include "columns/columnscreen.h"
 #include "recognition/twonumbers.h"
 #include "shell/runtime.h"
+#include "shell/screennames.h"
 #include "shell/shellscreens.h"
 #include "writing/writingscreen.h"
 
@@ -44,6 +44,23 @@ void press(Runtime &rt, const char *screen, const char *button)
         b->click();
 }
 
+// A screen and the button of the screen before it that opens it.
+struct Way
+{
+    const char *screen, *button;
+};
+
+// Presses the button that leads from `from` to the target, if one does.
+bool takeWay(Runtime &rt, const char *from, std::initializer_list<Way> ways, const QString &target)
+{
+    for (const Way &w : ways)
+        if (target == QLatin1String(w.screen)) {
+            press(rt, from, w.button);
+            return true;
+        }
+    return false;
+}
+
 // The clicks that lead from the start to a screen.
 bool walkTo(Runtime &rt, const QString &target)
 {
@@ -52,34 +69,19 @@ bool walkTo(Runtime &rt, const QString &target)
     press(rt, screens::welcome, "cmdkombinnen");
     if (target == screens::choice)
         return true;
-    const struct
-    {
-        const char *screen, *button;
-    } demonstrations[]
-        = {{screens::placeValue, "Command1"}, {screens::sums, "Command2"}, {screens::differences, "Command3"}};
-    for (const auto &d : demonstrations)
-        if (target == QLatin1String(d.screen)) {
-            press(rt, screens::choice, d.button);
-            return true;
-        }
-    if (target == screens::closing) {
-        press(rt, screens::choice, "cmdeinde");
+    if (takeWay(rt, screens::choice,
+            {{screens::placeValue, "Command1"}, {screens::sums, "Command2"},
+                {screens::differences, "Command3"}, {screens::closing, "cmdeinde"}},
+            target))
         return true;
-    }
     press(rt, screens::choice, "cmdkies");
     if (target == screens::columnMenu)
         return true;
-    const struct
-    {
-        const char *screen, *button;
-    } columns[] = {{screens::noBorrowing, "Command2"}, {screens::borrowTen, "Command3"}, {screens::borrowHundred, "Command4"},
-        {screens::borrowThousand, "cmdkwartier"}, {screens::writing, "Command5"}};
-    for (const auto &c : columns)
-        if (target == QLatin1String(c.screen)) {
-            press(rt, screens::columnMenu, c.button);
-            return true;
-        }
-    return false;
+    return takeWay(rt, screens::columnMenu,
+        {{screens::noBorrowing, "Command2"}, {screens::borrowTen, "Command3"},
+            {screens::borrowHundred, "Command4"}, {screens::borrowThousand, "cmdkwartier"},
+            {screens::writing, "Command5"}},
+        target);
 }
 
 // Types the expected digits, with one wrong digit when asked, from the units up.
@@ -191,7 +193,8 @@ int main(int argc, char *argv[])
     rt.start(screens::mainWindow);
 
     if (target == QLatin1String("--memory")) {
-        for (const char *name : {screens::noBorrowing, screens::borrowTen, screens::borrowHundred, screens::borrowThousand}) {
+        for (const char *name :
+            {screens::noBorrowing, screens::borrowTen, screens::borrowHundred, screens::borrowThousand}) {
             walkTo(rt, QLatin1String(name));
             app.processEvents();
             rt.screen<ColumnScreen>(QLatin1String(name))->cmdstop2->click();
