@@ -1,9 +1,8 @@
 #pragma once
 
-#include "shell/screennames.h"
-
 #include "shell/controls.h"
 #include "shell/runtime.h"
+#include "shell/screennames.h"
 
 #include <QPointer>
 #include <array>
@@ -16,15 +15,36 @@ struct BridgeConfig
     const char *name;
     const char *opener; // the borrowing screen that opens it
     const char *stopName; // its STOP button
-    int stopTop;
+    int stopTop; // in twips
     const char *focusCell; // the opener's answer cell of the practised column
     bool wizardIcon;
 };
 
 inline constexpr std::array<BridgeConfig, 3> bridgeConfigs {{
-    {screens::drillTen, screens::borrowTen, "cmdstopMBE", 6240, "txteenheden", true},
-    {screens::drillHundred, screens::borrowHundred, "cmdstopMBT", 6240, "txttientallen", false},
-    {screens::drillThousand, screens::borrowThousand, "cmdstopMBH", 6360, "txthonderdtallen", false},
+    {
+        .name = screens::drillTen,
+        .opener = screens::borrowTen,
+        .stopName = "cmdstopMBE",
+        .stopTop = 6240,
+        .focusCell = "txteenheden",
+        .wizardIcon = true,
+    },
+    {
+        .name = screens::drillHundred,
+        .opener = screens::borrowHundred,
+        .stopName = "cmdstopMBT",
+        .stopTop = 6240,
+        .focusCell = "txttientallen",
+        .wizardIcon = false,
+    },
+    {
+        .name = screens::drillThousand,
+        .opener = screens::borrowThousand,
+        .stopName = "cmdstopMBH",
+        .stopTop = 6360,
+        .focusCell = "txthonderdtallen",
+        .wizardIcon = false,
+    },
 }};
 
 // The bridge-over-ten drill: a number from 11 to 18 minus a digit, worked
@@ -47,6 +67,7 @@ public:
 
     qint16 mult1 = 0, multrest = 0;
 
+    Shape *shpband, *shpformule, *shpgras;
     Label *lblmult1, *lblplus, *lblmult2, *lblgelijk, *lblgetal1b, *lblplus2, *lblgetal2b, *lblplus3,
         *lblgetal2c, *lblgelijk2, *lbluitkomst;
     Line *Line1;
@@ -63,6 +84,13 @@ protected:
     void closeRequested() override;
 
 private:
+    void buildBackground();
+    void buildFormula();
+    void buildString();
+    void buildButtons();
+    void setStackingOrder();
+    void connectHandlers();
+
     void reset();
     void markBead(int i);
     void showBird(int i);

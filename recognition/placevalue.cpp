@@ -1,95 +1,101 @@
 #include "recognition/placevalue.h"
-#include "shell/screennames.h"
 
 #include "assets/assets.h"
 #include "core/demonstrations.h"
+#include "core/numbers.h"
+#include "recognition/demobuild.h"
 #include "recognition/twonumbers.h"
 #include "shell/build.h"
 #include "shell/palette.h"
-#include "core/numbers.h"
+#include "shell/screennames.h"
 
 namespace kolomaf {
 
+namespace {
+
+// Where the controls stand, in twips.
+struct PlaceValueLayout
+{
+    QSize screen;
+    QRect shape; // Shape1, behind everything
+    QRect number; // txtgetal
+    QRect step; // the one spot of the four step buttons
+    QRect again; // cmdnogeens
+    QRect stop; // cmdstop
+    int leftH, leftT, leftE; // the columns
+    int digitTop, letterTop;
+    QRect star; // Image3
+};
+
+constexpr PlaceValueLayout plan {
+    .screen = {10185, 7470},
+    .shape = {1200, 120, 7695, 7095},
+    .number = {2400, 840, 4935, 1065},
+    .step = {3600, 2280, 2415, 1935},
+    .again = {2400, 2280, 2415, 1935},
+    .stop = {5160, 2280, 2175, 1935},
+    .leftH = 2400,
+    .leftT = 4320,
+    .leftE = 6240,
+    .digitTop = 4680,
+    .letterTop = 5880,
+    .star = {9480, 6840, 480, 420},
+};
+
+} // namespace
+
 PlaceValueScreen::PlaceValueScreen(Runtime &rt)
-    : Screen(rt, screens::placeValue, 10185, 7470)
+    : Screen(rt, screens::placeValue, plan.screen.width(), plan.screen.height())
 {
     setWindowTitle(QStringLiteral("Honderdtallen, tientallen, eenheden"));
     setBackColor(this, palette::grey);
-    Shape1 = place(new Shape(this), "Shape1", 1200, 120, 7695, 7095);
+    Shape1 = place(new Shape(this), "Shape1", plan.shape);
     setBackColor(Shape1, palette::lightGrey);
-
-    auto display = [this](const char *name, int left, int top, int width, int height, qreal points) {
-        auto *t = dress(place(new TextBox(this), name, left, top, width, height),
-            {designFont(points, true), palette::black, palette::white});
-        t->setAlignment(Qt::AlignCenter);
-        t->setReadOnly(true);
-        t->setFocusPolicy(Qt::NoFocus);
-        return t;
-    };
-    txtgetal = display("txtgetal", 2400, 840, 4935, 1065, 36);
-
-    auto step = [this](const char *name, const char *text, const QColor &colour, int left,
-                    const char *pictureName) {
-        auto *b = place(new PictureButton(this, pictureName ? picture(pictureName) : QString()), name, left,
-            2280, 2415, 1935);
-        b->setText(QString::fromUtf8(text));
-        dress(b, {designFont(12, true), palette::black, colour});
-        return b;
-    };
-    cmdstart = step("cmdstart", "Wij maken een willekeurig getal", palette::yellow, 3600, "raket");
-    cmdeenheid = step("cmdeenheid", "Dat getal bestaat uit eenheden", palette::green, 3600, nullptr);
-    cmdtiental = step("cmdtiental", "Dat getal bestaat uit tientallen", palette::cyan, 3600, nullptr);
-    cmdhonderdtal
-        = step("cmdhonderdtal", "Dat getal bestaat uit honderdtallen", palette::orange, 3600, nullptr);
-    cmdnogeens = step("cmdnogeens", "Nog eens?", palette::lavender, 2400, nullptr);
-    cmdnogeens->hide();
-    cmdstop = place(new PictureButton(this, picture("stop")), "cmdstop", 5160, 2280, 2175, 1935);
-    setBackColor(cmdstop, palette::darkRed);
-    cmdstop->setToolTip(QStringLiteral("STOP"));
-    cmdstop->hide();
-
-    txthonderdtal = display("txthonderdtal", 2400, 4680, 1095, 975, 36);
-    txttiental = display("txttiental", 4320, 4680, 1095, 975, 36);
-    txteenheid = display("txteenheid", 6240, 4680, 1095, 975, 36);
-    auto letter = [this](const char *name, const char *text, int left) {
-        auto *l = dress(caption(place(new Label(this), name, left, 5880, 1095, 975), QLatin1String(text),
-                            Qt::AlignCenter),
-            {designFont(36, true), palette::white, palette::boardGreen});
-        l->hide();
-        return l;
-    };
-    lblhonderd = letter("lblhonderd", "H", 2400);
-    lbltiental = letter("lbltiental", "T", 4320);
-    lbleenheid = letter("lbleenheid", "E", 6240);
-    Image3 = place(new Picture(this, picture("ster")), "Image3", 9480, 6840, 480, 420);
+    txtgetal = displayBox(this, "txtgetal", plan.number, digitLook());
+    buildButtons();
+    buildColumns();
+    Image3 = place(new Picture(this, picture("ster")), "Image3", plan.star);
 
     // The four step buttons share one spot; only one of them shows at a time.
     stack({Shape1, txtgetal, cmdstart, cmdeenheid, cmdtiental, cmdhonderdtal, cmdnogeens, cmdstop,
         txthonderdtal, txttiental, txteenheid, lblhonderd, lbltiental, lbleenheid, Image3});
+    connectHandlers();
+    cmdstart->setFocus();
+}
 
+void PlaceValueScreen::buildButtons()
+{
+    cmdstart = stepButton(this, "cmdstart", QStringLiteral("Wij maken een willekeurig getal"),
+        palette::yellow, plan.step, picture("raket"));
+    cmdeenheid = stepButton(
+        this, "cmdeenheid", QStringLiteral("Dat getal bestaat uit eenheden"), palette::green, plan.step);
+    cmdtiental = stepButton(
+        this, "cmdtiental", QStringLiteral("Dat getal bestaat uit tientallen"), palette::cyan, plan.step);
+    cmdhonderdtal = stepButton(this, "cmdhonderdtal", QStringLiteral("Dat getal bestaat uit honderdtallen"),
+        palette::orange, plan.step);
+    cmdnogeens = stepButton(this, "cmdnogeens", QStringLiteral("Nog eens?"), palette::lavender, plan.again);
+    cmdnogeens->hide();
+    cmdstop = stopButton(this, plan.stop);
+}
+
+void PlaceValueScreen::buildColumns()
+{
+    txthonderdtal = columnDigit(this, "txthonderdtal", {plan.leftH, plan.digitTop});
+    txttiental = columnDigit(this, "txttiental", {plan.leftT, plan.digitTop});
+    txteenheid = columnDigit(this, "txteenheid", {plan.leftE, plan.digitTop});
+    lblhonderd = columnLetter(this, "lblhonderd", "H", {plan.leftH, plan.letterTop});
+    lbltiental = columnLetter(this, "lbltiental", "T", {plan.leftT, plan.letterTop});
+    lbleenheid = columnLetter(this, "lbleenheid", "E", {plan.leftE, plan.letterTop});
+}
+
+void PlaceValueScreen::connectHandlers()
+{
     connect(cmdstart, &QAbstractButton::clicked, this, &PlaceValueScreen::cmdstart_Click);
-    connect(cmdeenheid, &QAbstractButton::clicked, this, [this] {
-        reveal(lbleenheid, txteenheid, eenheid1);
-        cmdtiental->show();
-        cmdeenheid->hide();
-        cmdtiental->setFocus();
-    });
-    connect(cmdtiental, &QAbstractButton::clicked, this, [this] {
-        reveal(lbltiental, txttiental, tiental1);
-        cmdtiental->hide();
-        cmdhonderdtal->show();
-        cmdhonderdtal->setFocus();
-    });
-    connect(cmdhonderdtal, &QAbstractButton::clicked, this, [this] {
-        reveal(lblhonderd, txthonderdtal, honderdtal1);
-        cmdhonderdtal->hide();
-        cmdnogeens->show();
-        cmdstop->show();
-        cmdnogeens->setFocus();
-    });
+    connect(cmdeenheid, &QAbstractButton::clicked, this, &PlaceValueScreen::cmdeenheid_Click);
+    connect(cmdtiental, &QAbstractButton::clicked, this, &PlaceValueScreen::cmdtiental_Click);
+    connect(cmdhonderdtal, &QAbstractButton::clicked, this, &PlaceValueScreen::cmdhonderdtal_Click);
     connect(cmdnogeens, &QAbstractButton::clicked, this, &PlaceValueScreen::cmdnogeens_Click);
     connect(cmdstop, &QAbstractButton::clicked, this, &PlaceValueScreen::cmdstop_Click);
-    cmdstart->setFocus();
 }
 
 void PlaceValueScreen::beginstand()
@@ -142,6 +148,31 @@ void PlaceValueScreen::cmdstart_Click()
     cmdeenheid->show();
     cmdstart->hide();
     cmdeenheid->setFocus();
+}
+
+void PlaceValueScreen::cmdeenheid_Click()
+{
+    reveal(lbleenheid, txteenheid, eenheid1);
+    cmdtiental->show();
+    cmdeenheid->hide();
+    cmdtiental->setFocus();
+}
+
+void PlaceValueScreen::cmdtiental_Click()
+{
+    reveal(lbltiental, txttiental, tiental1);
+    cmdtiental->hide();
+    cmdhonderdtal->show();
+    cmdhonderdtal->setFocus();
+}
+
+void PlaceValueScreen::cmdhonderdtal_Click()
+{
+    reveal(lblhonderd, txthonderdtal, honderdtal1);
+    cmdhonderdtal->hide();
+    cmdnogeens->show();
+    cmdstop->show();
+    cmdnogeens->setFocus();
 }
 
 void PlaceValueScreen::cmdnogeens_Click()

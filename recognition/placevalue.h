@@ -33,9 +33,16 @@ protected:
     void closeRequested() override;
 
 private:
+    void buildButtons();
+    void buildColumns();
+    void connectHandlers();
+
     void beginstand();
     void reveal(Label *letter, TextBox *box, qint16 digit);
     void cmdstart_Click();
+    void cmdeenheid_Click();
+    void cmdtiental_Click();
+    void cmdhonderdtal_Click();
     void cmdnogeens_Click();
     void cmdstop_Click();
 };

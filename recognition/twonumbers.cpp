@@ -1,10 +1,13 @@
 #include "recognition/twonumbers.h"
-#include "shell/screennames.h"
 
 #include "assets/assets.h"
+#include "core/numbers.h"
+#include "recognition/demobuild.h"
 #include "shell/build.h"
 #include "shell/palette.h"
-#include "core/numbers.h"
+#include "shell/screennames.h"
+
+#include <array>
 
 namespace kolomaf {
 
@@ -39,122 +42,169 @@ void write(TextBox *box, int value)
     box->setText(numberText(qint16(value)));
 }
 
-const HardOrEasyDesign sumsDesign {
-    screens::sums,
-    "Moeilijke en gemakkelijke sommen herkennen",
-    palette::deepGreen,
-    {3960, 120, 6735, 7335},
-    5160,
-    4815,
-    480,
-    1320,
-    5160,
-    7080,
-    8880,
-    7020,
-    2160,
-    3240,
-    4320,
-    5760,
-    {4320, 4920, 375, 855},
-    5520,
-    {9480, 6960},
-    drawSums,
+constexpr HardOrEasyDesign sumsDesign {
+    .name = screens::sums,
+    .title = "Moeilijke en gemakkelijke sommen herkennen",
+    .background = palette::deepGreen,
+    .shape = {3960, 120, 6735, 7335},
+    .numberLeft = 5160,
+    .numberWidth = 4815,
+    .number1Top = 480,
+    .number2Top = 1320,
+    .leftH = 5160,
+    .leftT = 7080,
+    .leftE = 8880,
+    .letterLeftT = 7020,
+    .letterTop = 2160,
+    .digit1Top = 3240,
+    .digit2Top = 4320,
+    .sumTop = 5760,
+    .minus = {4320, 4920, 375, 855},
+    .barY = 5520,
+    .logo = {9480, 6960},
+    .draw = drawSums,
 };
 
-const HardOrEasyDesign differencesDesign {
-    screens::differences,
-    "Moeilijke en gemakkelijke verschillen herkennen",
-    palette::grey,
-    {3960, 120, 6615, 7455},
-    4920,
-    5055,
-    240,
-    960,
-    6240,
-    7560,
-    8880,
-    7560,
-    1680,
-    3840,
-    4920,
-    6360,
-    {4200, 5520, 495, 855},
-    6120,
-    {10320, 7080},
-    drawDifferences,
+constexpr HardOrEasyDesign differencesDesign {
+    .name = screens::differences,
+    .title = "Moeilijke en gemakkelijke verschillen herkennen",
+    .background = palette::grey,
+    .shape = {3960, 120, 6615, 7455},
+    .numberLeft = 4920,
+    .numberWidth = 5055,
+    .number1Top = 240,
+    .number2Top = 960,
+    .leftH = 6240,
+    .leftT = 7560,
+    .leftE = 8880,
+    .letterLeftT = 7560,
+    .letterTop = 1680,
+    .digit1Top = 3840,
+    .digit2Top = 4920,
+    .sumTop = 6360,
+    .minus = {4200, 5520, 495, 855},
+    .barY = 6120,
+    .logo = {10320, 7080},
+    .draw = drawDifferences,
 };
+
+// Where both designs put the same thing, in twips.
+struct HardOrEasyLayout
+{
+    QSize screen;
+    int numberHeight; // txtgetal and txtgetal2
+    int barLeft, barRight; // lnplus
+    QRect step; // the one spot of every step button
+    QRect stop; // cmdstop
+    QRect board; // Image1, behind the explanations
+    std::array<QRect, 3> lines; // lbluitleg, lbluitleg2, lbluitleg3
+    QRect verdict; // lbluitlegtotaal
+    QSize logo; // Image3
+};
+
+constexpr HardOrEasyLayout common {
+    .screen = {10890, 7650},
+    .numberHeight = 705,
+    .barLeft = 4920,
+    .barRight = 10320,
+    .step = {240, 5760, 1695, 1455},
+    .stop = {2040, 5760, 1695, 1455},
+    .board = {480, 360, 3000, 2100},
+    .lines = {{{720, 480, 2535, 615}, {720, 1080, 2535, 615}, {720, 1680, 2535, 615}}},
+    .verdict = {720, 600, 2535, 1575},
+    .logo = {480, 420},
+};
+
+// Only on the differences screen: the values after a borrow, over the
+// first number's digits, and a second board with the hint.
+constexpr int borrowedTop = 2760;
+constexpr QRect secondBoard {480, 3120, 3000, 2100};
+constexpr QRect hintPlace {720, 3360, 2535, 1575};
+// Only on the sums screen.
+constexpr QRect dogPlace {720, 3000, 2640, 2508};
+
 } // namespace
 
-HardOrEasyScreen::HardOrEasyScreen(Runtime &rt, const HardOrEasyDesign &d)
-    : Screen(rt, d.name, 10890, 7650)
-    , m_design(d)
+HardOrEasyScreen::HardOrEasyScreen(Runtime &rt, const HardOrEasyDesign &design)
+    : Screen(rt, design.name, common.screen.width(), common.screen.height())
+    , m_design(design)
 {
-    setWindowTitle(QString::fromLatin1(d.title));
-    setBackColor(this, d.background);
-    Shape1 = place(new Shape(this), "Shape1", d.shape.x(), d.shape.y(), d.shape.width(), d.shape.height());
+    setWindowTitle(QString::fromLatin1(design.title));
+    setBackColor(this, design.background);
+    buildNumbers();
+    buildColumns();
+    buildButtons();
+    buildBoard();
+    connectHandlers();
+}
+
+void HardOrEasyScreen::buildNumbers()
+{
+    const HardOrEasyDesign &d = m_design;
+    Shape1 = place(new Shape(this), "Shape1", d.shape);
     setBackColor(Shape1, palette::lightGrey);
-
-    txtgetal = display("txtgetal", d.numberLeft, d.number1Top, d.numberWidth, 705, 24);
-    txtgetal2 = display("txtgetal2", d.numberLeft, d.number2Top, d.numberWidth, 705, 24);
-
-    auto letter = [this, &d](const char *name, const char *text, int left) {
-        auto *l = dress(caption(place(new Label(this), name, left, d.letterTop, 1095, 975),
-                            QLatin1String(text), Qt::AlignCenter),
-            {designFont(36, true), palette::white, palette::boardGreen});
-        l->hide();
-        return l;
+    // Disabled like the digits: the pupil only reads them.
+    auto number = [&](const char *name, int top) {
+        auto *t
+            = displayBox(this, name, {d.numberLeft, top, d.numberWidth, common.numberHeight}, digitLook(24));
+        t->setEnabled(false);
+        return t;
     };
-    lblhonderd = letter("lblhonderd", "H", d.leftH);
-    lbltiental = letter("lbltiental", "T", d.letterLeftT);
-    lbleenheid = letter("lbleenheid", "E", d.leftE);
+    txtgetal = number("txtgetal", d.number1Top);
+    txtgetal2 = number("txtgetal2", d.number2Top);
+}
 
-    txthonderdtal = display("txthonderdtal", d.leftH, d.digit1Top, 1095, 975, 36);
-    txttiental = display("txttiental", d.leftT, d.digit1Top, 1095, 975, 36);
-    txteenheid = display("txteenheid", d.leftE, d.digit1Top, 1095, 975, 36);
-    txthonderdtal2 = display("txthonderdtal2", d.leftH, d.digit2Top, 1095, 975, 36);
-    txttiental2 = display("txttiental2", d.leftT, d.digit2Top, 1095, 975, 36);
-    txteenheid2 = display("txteenheid2", d.leftE, d.digit2Top, 1095, 975, 36);
+void HardOrEasyScreen::buildColumns()
+{
+    const HardOrEasyDesign &d = m_design;
+    lblhonderd = columnLetter(this, "lblhonderd", "H", {d.leftH, d.letterTop});
+    lbltiental = columnLetter(this, "lbltiental", "T", {d.letterLeftT, d.letterTop});
+    lbleenheid = columnLetter(this, "lbleenheid", "E", {d.leftE, d.letterTop});
 
-    lblplus = dress(caption(place(new Label(this), "lblplus", d.minus.x(), d.minus.y(), d.minus.width(),
-                                d.minus.height()),
-                        QStringLiteral("-"), Qt::AlignCenter),
+    txthonderdtal = digitCell("txthonderdtal", d.leftH, d.digit1Top);
+    txttiental = digitCell("txttiental", d.leftT, d.digit1Top);
+    txteenheid = digitCell("txteenheid", d.leftE, d.digit1Top);
+    txthonderdtal2 = digitCell("txthonderdtal2", d.leftH, d.digit2Top);
+    txttiental2 = digitCell("txttiental2", d.leftT, d.digit2Top);
+    txteenheid2 = digitCell("txteenheid2", d.leftE, d.digit2Top);
+
+    lblplus = dress(caption(place(new Label(this), "lblplus", d.minus), QStringLiteral("-"), Qt::AlignCenter),
         {designFont(36, true), palette::black, palette::lightGrey});
     lblplus->hide();
-    lnplus = new Line(this, {4920, d.barY}, {10320, d.barY}, 3, palette::black);
+    lnplus = new Line(this, {common.barLeft, d.barY}, {common.barRight, d.barY}, 3, palette::black);
     lnplus->setObjectName(QStringLiteral("lnplus"));
     lnplus->hide();
 
-    txtsomH = display("txtsomH", d.leftH, d.sumTop, 1095, 975, 36);
-    txtsomT = display("txtsomT", d.leftT, d.sumTop, 1095, 975, 36);
-    txtsomE = display("txtsomE", d.leftE, d.sumTop, 1095, 975, 36);
+    txtsomH = digitCell("txtsomH", d.leftH, d.sumTop);
+    txtsomT = digitCell("txtsomT", d.leftT, d.sumTop);
+    txtsomE = digitCell("txtsomE", d.leftE, d.sumTop);
     hideAll({txtsomH, txtsomT, txtsomE});
+}
 
-    auto step = [this](const char *name, const char *text, const QColor &colour, const char *pictureName) {
-        auto *b = place(new PictureButton(this, pictureName ? picture(pictureName) : QString()), name, 240,
-            5760, 1695, 1455);
-        b->setText(QString::fromUtf8(text));
-        dress(b, {designFont(12, true), palette::black, colour});
-        return b;
-    };
-    cmdstart = step("cmdstart", "twee getallen", palette::yellow, "raket");
-    cmdeerste = step("cmdeerste", "Eerste getal ", palette::green, nullptr);
-    cmdtweede = step("cmdtweede", "Tweede getal", palette::green, nullptr);
-    cmdsom = step("cmdsom", "VERSCHIL", palette::periwinkle, nullptr);
-    cmdnogeens = step("cmdnogeens", "Nog eens?", palette::orange, nullptr);
+void HardOrEasyScreen::buildButtons()
+{
+    cmdstart = stepButton(
+        this, "cmdstart", QStringLiteral("twee getallen"), palette::yellow, common.step, picture("raket"));
+    cmdeerste = stepButton(this, "cmdeerste", QStringLiteral("Eerste getal "), palette::green, common.step);
+    cmdtweede = stepButton(this, "cmdtweede", QStringLiteral("Tweede getal"), palette::green, common.step);
+    cmdsom = stepButton(this, "cmdsom", QStringLiteral("VERSCHIL"), palette::periwinkle, common.step);
+    cmdnogeens = stepButton(this, "cmdnogeens", QStringLiteral("Nog eens?"), palette::orange, common.step);
     cmdnogeens->hide();
-    cmdstop = place(new PictureButton(this, picture("stop")), "cmdstop", 2040, 5760, 1695, 1455);
-    setBackColor(cmdstop, palette::darkRed);
-    cmdstop->setToolTip(QStringLiteral("STOP"));
-    cmdstop->hide();
+    cmdstop = stopButton(this, common.stop);
+}
 
-    Image1 = place(new Picture(this, picture("bord")), "Image1", 480, 360, 3000, 2100);
-    lbluitleg = explanation("lbluitleg", 480, 615);
-    lbluitleg2 = explanation("lbluitleg2", 1080, 615);
-    lbluitleg3 = explanation("lbluitleg3", 1680, 615);
-    lbluitlegtotaal = explanation("lbluitlegtotaal", 600, 1575);
-    Image3 = place(new Picture(this, picture("logo")), "Image3", d.logo.x(), d.logo.y(), 480, 420);
+void HardOrEasyScreen::buildBoard()
+{
+    Image1 = place(new Picture(this, picture("bord")), "Image1", common.board);
+    lbluitleg = explanation("lbluitleg", common.lines[0]);
+    lbluitleg2 = explanation("lbluitleg2", common.lines[1]);
+    lbluitleg3 = explanation("lbluitleg3", common.lines[2]);
+    lbluitlegtotaal = explanation("lbluitlegtotaal", common.verdict);
+    Image3 = place(new Picture(this, picture("logo")), "Image3", QRect(m_design.logo, common.logo));
+}
 
+void HardOrEasyScreen::connectHandlers()
+{
     connect(cmdstart, &QAbstractButton::clicked, this, &HardOrEasyScreen::cmdstart_Click);
     connect(cmdeerste, &QAbstractButton::clicked, this, &HardOrEasyScreen::cmdeerste_Click);
     connect(cmdtweede, &QAbstractButton::clicked, this, &HardOrEasyScreen::cmdtweede_Click);
@@ -163,23 +213,19 @@ HardOrEasyScreen::HardOrEasyScreen(Runtime &rt, const HardOrEasyDesign &d)
     connect(cmdstop, &QAbstractButton::clicked, this, &HardOrEasyScreen::cmdstop_Click);
 }
 
-TextBox *HardOrEasyScreen::display(const char *name, int left, int top, int width, int height, qreal points)
+TextBox *HardOrEasyScreen::digitCell(const char *name, int left, int top)
 {
-    auto *t = dress(place(new TextBox(this), name, left, top, width, height),
-        {designFont(points, true), palette::black, palette::white});
-    t->setAlignment(Qt::AlignCenter);
-    t->setReadOnly(true);
-    t->setFocusPolicy(Qt::NoFocus);
+    auto *t = columnDigit(this, name, {left, top});
     t->setEnabled(false); // only a digit that lends is ever clickable
     return t;
 }
 
-Label *HardOrEasyScreen::explanation(const char *name, int top, int height, bool bold)
+Label *HardOrEasyScreen::explanation(const char *name, QRect twips, bool bold)
 {
     // One-line labels are short: their two lines only fit in a small face.
-    const qreal points = height > 615 ? 10 : 8;
+    const qreal points = twips.height() > 615 ? 10 : 8;
     auto *l = dress(
-        place(new Label(this), name, 720, top, 2535, height), {designFont(points, bold), palette::white, palette::boardGreen});
+        place(new Label(this), name, twips), {designFont(points, bold), palette::white, palette::boardGreen});
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     l->setWordWrap(true);
     return l;
@@ -339,7 +385,7 @@ void HardOrEasyScreen::closeRequested()
 SumsScreen::SumsScreen(Runtime &rt)
     : HardOrEasyScreen(rt, sumsDesign)
 {
-    Image2 = place(new Picture(this, picture("hond")), "Image2", 720, 3000, 2640, 2508);
+    Image2 = place(new Picture(this, picture("hond")), "Image2", dogPlace);
     stack({Shape1, txtgetal, txtgetal2, lblhonderd, lbltiental, lbleenheid, txthonderdtal, txttiental,
         txteenheid, txthonderdtal2, txttiental2, txteenheid2, lblplus, txtsomH, txtsomT, txtsomE, lnplus,
         Image1, lbluitleg, lbluitleg2, lbluitleg3, lbluitlegtotaal, Image2, Image3});
@@ -366,13 +412,14 @@ void SumsScreen::explain()
 DifferencesScreen::DifferencesScreen(Runtime &rt)
     : HardOrEasyScreen(rt, differencesDesign)
 {
-    txtplusH = display("txtplusH", 6240, 2760, 1095, 975, 36);
-    txtplusT = display("txtplusT", 7560, 2760, 1095, 975, 36);
-    txtplusE = display("txtplusE", 8880, 2760, 1095, 975, 36);
+    const HardOrEasyDesign &d = differencesDesign;
+    txtplusH = digitCell("txtplusH", d.leftH, borrowedTop);
+    txtplusT = digitCell("txtplusT", d.leftT, borrowedTop);
+    txtplusE = digitCell("txtplusE", d.leftE, borrowedTop);
     for (TextBox *box : {txtplusH, txtplusT, txtplusE})
         setBackColor(box, palette::paleYellow);
-    Image2 = place(new Picture(this, picture("bord")), "Image2", 480, 3120, 3000, 2100);
-    lblsplits = explanation("lblsplits", 3360, 1575, true);
+    Image2 = place(new Picture(this, picture("bord")), "Image2", secondBoard);
+    lblsplits = explanation("lblsplits", hintPlace, true);
     stack({Shape1, txtgetal, txtgetal2, lblhonderd, lbltiental, lbleenheid, txtplusH, txtplusT, txtplusE,
         txthonderdtal, txttiental, txteenheid, txthonderdtal2, txttiental2, txteenheid2, lblplus, txtsomH,
         txtsomT, txtsomE, lnplus, Image1, lbluitleg, lbluitleg2, lbluitleg3, lbluitlegtotaal, Image2,

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/controls.h"
 #include "core/demonstrations.h"
+#include "shell/controls.h"
 #include "shell/runtime.h"
 
 #include <QRect>
@@ -14,13 +14,17 @@ struct HardOrEasyDesign
     const char *name;
     const char *title;
     QColor background;
-    QRect shape;
-    int numberLeft, numberWidth, number1Top, number2Top;
-    int leftH, leftT, leftE, letterLeftT;
-    int letterTop, digit1Top, digit2Top, sumTop;
-    QRect minus;
-    int barY;
-    QPoint logo;
+    QRect shape; // Shape1, behind the numbers and the columns
+    int numberLeft, numberWidth; // txtgetal and txtgetal2
+    int number1Top, number2Top;
+    int leftH, leftT, leftE; // the columns of digits and differences
+    int letterLeftT; // lbltiental, which need not stand right over its column
+    int letterTop; // the row of column letters
+    int digit1Top, digit2Top; // the rows of the two numbers' digits
+    int sumTop; // the row of differences
+    QRect minus; // lblplus
+    int barY; // lnplus
+    QPoint logo; // Image3
     Subtraction (*draw)(RandomSource &);
 };
 
@@ -63,8 +67,8 @@ protected:
 
     // Digits and boxes in column order E, T, H.
     TextBox *digitBox(int column, int row) const;
-    TextBox *display(const char *name, int left, int top, int width, int height, qreal points);
-    Label *explanation(const char *name, int top, int height, bool bold = false);
+    TextBox *digitCell(const char *name, int left, int top);
+    Label *explanation(const char *name, QRect twips, bool bold = false);
     void stepsOnTop();
 
     virtual void beginstand();
@@ -76,6 +80,12 @@ protected:
     void closeRequested() override;
 
 private:
+    void buildNumbers();
+    void buildColumns();
+    void buildButtons();
+    void buildBoard();
+    void connectHandlers();
+
     void cmdstart_Click();
     void cmdeerste_Click();
     void cmdtweede_Click();

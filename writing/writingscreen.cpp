@@ -1,9 +1,9 @@
 #include "writing/writingscreen.h"
-#include "shell/screennames.h"
 
 #include "assets/assets.h"
 #include "shell/build.h"
 #include "shell/palette.h"
+#include "shell/screennames.h"
 
 namespace kolomaf {
 
@@ -13,14 +13,6 @@ constexpr int cellWidth = 975, cellHeight = 855;
 constexpr int hundredsLeft = 6120, tensLeft = 7320, unitsLeft = 8520;
 constexpr int firstRow = 2160, secondRow = 3240, answerRow = 4560;
 constexpr int buttonTop = 3960;
-
-// A box that only the program writes: no cursor, no focus.
-TextBox *display(TextBox *t)
-{
-    t->setReadOnly(true);
-    t->setFocusPolicy(Qt::NoFocus);
-    return t;
-}
 
 TextBox *digitCell(TextBox *t)
 {
@@ -88,9 +80,8 @@ void WritingScreen::buildSheet()
 
 void WritingScreen::buildCells()
 {
-    txtplus100 = display(dress(place(new TextBox(this), "txtplus100", 6000, 600, 3495, 855),
-        {designFont(36, true), palette::white, palette::orange}));
-    txtplus100->setAlignment(Qt::AlignCenter);
+    txtplus100 = displayBox(
+        this, "txtplus100", {6000, 600, 3495, 855}, {designFont(36, true), palette::white, palette::orange});
     txtplus100->setText(QStringLiteral("lenen"));
     txtplus100->hide();
 
@@ -142,13 +133,10 @@ void WritingScreen::buildButtons()
 
 void WritingScreen::buildScoreColumn()
 {
-    for (int row = 0; row < int(Txtoef1.size()); ++row) {
-        auto *t
-            = display(place(new TextBox(this), arrayName("Txtoef1", row), 10320, 600 + 480 * row, 1575, 360));
-        dress(t, {designFont(9.75), palette::black, palette::white});
-        t->setAlignment(Qt::AlignCenter);
-        Txtoef1[row] = t;
-    }
+    const Look score {designFont(9.75), palette::black, palette::white};
+    for (int row = 0; row < int(Txtoef1.size()); ++row)
+        Txtoef1[row]
+            = displayBox(this, arrayName("Txtoef1", row), {10320, 600 + 480 * row, 1575, 360}, score);
     // The spare row takes an eleventh check; the pupil sees ten.
     Txtoef1[10]->hide();
     Image3 = place(new Picture(this, picture("hond")), "Image3", 10800, 120, 480, 420);
@@ -162,8 +150,8 @@ void WritingScreen::buildNameAndMessages()
                          QStringLiteral("Schrijf hier je naam "), Qt::AlignCenter),
         {designFont(13.5), palette::white, palette::boardGreen});
     lblnaam1->setWordWrap(true);
-    txtnaam = dress(
-        place(new TextBox(this), "txtnaam", 720, 7320, 2295, 375), {designFont(12), palette::black, palette::white});
+    txtnaam = dress(place(new TextBox(this), "txtnaam", 720, 7320, 2295, 375),
+        {designFont(12), palette::black, palette::white});
     lbluitleg = dress(
         caption(place(new Label(this), "lbluitleg", 600, 6240, 2535, 1695), QString(), Qt::AlignCenter),
         {designFont(18), palette::white, palette::boardGreen});
@@ -177,9 +165,8 @@ void WritingScreen::buildNameAndMessages()
         caption(place(new Label(this), "lblinformatie", 4080, 6720, 7455, 375), QString(), Qt::AlignCenter),
         {designFont(13.5), palette::black, palette::lightGreen});
     lblinformatie->hide();
-    txtresultaat = display(dress(place(new TextBox(this), "txtresultaat", 4440, 7560, 7095, 615),
-        {designFont(27.75, true), palette::black, palette::white}));
-    txtresultaat->setAlignment(Qt::AlignCenter);
+    txtresultaat = displayBox(this, "txtresultaat", {4440, 7560, 7095, 615},
+        {designFont(27.75, true), palette::black, palette::white});
     txtresultaat->setTextMargins(0, 0, 0, 0);
 }
 
