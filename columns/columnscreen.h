@@ -78,7 +78,21 @@ protected:
     void closeRequested() override;
 
 private:
+    const ColumnLayout &columnLayout() const { return *m_config.layout; }
+    // A digit's square in a column, on the screen.
+    QRect cellRect(int column, int top) const;
+    NumberRow *numberRow(const char *name, const char *label, QPoint topLeft);
+    Label *digitLabel(QWidget *in, QPoint origin, int index, int column, int top);
+
     void buildGrid();
+    void buildNumbers();
+    void buildResults();
+    void buildMinusAndBar();
+    void buildAnswerCells();
+    void buildHeaders();
+    void buildColumnLines();
+    void buildPlusLabels();
+    void buildBridges();
     void buildBorrowingAids();
     void buildMessages();
     void buildButtons();
