@@ -168,6 +168,8 @@ struct ColumnConfig
     int clientWidth, clientHeight;
     const ColumnLayout *layout;
     Kind kind;
+    // The column that borrows a ten from the one to its left; -1 for none.
+    int borrowingColumn;
     bool thousandsCellAtDesign;
     bool thousandsDigit; // the first number has a D digit, lblgetal(11)
     bool unitsPlus; // lbleenheid above E
@@ -186,6 +188,7 @@ struct ColumnConfig
     const char *drill; // the bridge drill "A klas" opens; null for none
 
     constexpr bool borrowing() const { return kind != Kind::NoBorrowing; }
+    constexpr int lendingColumn() const { return borrowing() ? borrowingColumn + 1 : -1; }
 };
 
 inline constexpr std::array<ColumnConfig, 4> columnConfigs {{
@@ -196,6 +199,7 @@ inline constexpr std::array<ColumnConfig, 4> columnConfigs {{
         .clientHeight = 7365,
         .layout = &plainLayout,
         .kind = Kind::NoBorrowing,
+        .borrowingColumn = -1,
         .thousandsCellAtDesign = false,
         .thousandsDigit = false,
         .unitsPlus = false,
@@ -218,6 +222,7 @@ inline constexpr std::array<ColumnConfig, 4> columnConfigs {{
         .clientHeight = 7635,
         .layout = &borrowingLayout,
         .kind = Kind::BorrowTen,
+        .borrowingColumn = E,
         .thousandsCellAtDesign = true,
         .thousandsDigit = false,
         .unitsPlus = true,
@@ -240,6 +245,7 @@ inline constexpr std::array<ColumnConfig, 4> columnConfigs {{
         .clientHeight = 7635,
         .layout = &borrowingLayout,
         .kind = Kind::BorrowHundred,
+        .borrowingColumn = T,
         .thousandsCellAtDesign = false,
         .thousandsDigit = false,
         .unitsPlus = false,
@@ -262,6 +268,7 @@ inline constexpr std::array<ColumnConfig, 4> columnConfigs {{
         .clientHeight = 7635,
         .layout = &borrowingLayout,
         .kind = Kind::BorrowThousand,
+        .borrowingColumn = H,
         .thousandsCellAtDesign = true,
         .thousandsDigit = true,
         .unitsPlus = false,

@@ -124,11 +124,17 @@ private:
     // Borrowing and the bridge drill
     enum class BorrowFrom { Digit, LendingHeader, BorrowingHeader, ThousandsPlus };
     void borrowClick(BorrowFrom from);
+    void markTheLend();
+    void showBorrowHeaders(BorrowFrom from);
+    QString borrowHint(BorrowFrom from) const;
     void cmdaklas_Click();
 
     std::array<TextBox *, 4> cells() const;
     std::array<Label *, 4> headers() const;
     Label *plusLabel(int column) const;
+    // The digits of the first and the second number in a column.
+    qint16 topDigit(int column) const;
+    qint16 bottomDigit(int column) const;
     bool matches(int column) const;
     void showHeaders(std::initializer_list<Label *> which, const QColor &colour);
     void replaceUnreadableCells();
