@@ -202,8 +202,15 @@ void ColumnScreen::wisLeenTekens()
 
 void ColumnScreen::newBorrowingExercise()
 {
-    const Kind kind = m_config.kind;
     wisLeenTekens();
+    clearLastExercise();
+    drawBorrowingExercise();
+    showBorrowingStart();
+}
+
+void ColumnScreen::clearLastExercise()
+{
+    const Kind kind = m_config.kind;
     cmdverbeter2->hide();
     if (kind == Kind::BorrowThousand)
         txtduizendtallen->hide();
@@ -232,21 +239,27 @@ void ColumnScreen::newBorrowingExercise()
         lblhelp->show();
     }
     lblreeksD->hide();
+}
 
-    const Subtraction x = drawExercise(kind, runtime().random());
-    if (kind == Kind::BorrowThousand) {
+void ColumnScreen::drawBorrowingExercise()
+{
+    const Subtraction x = drawExercise(m_config.kind, runtime().random());
+    if (m_config.kind == Kind::BorrowThousand) {
         mult7 = qint16(x.d);
         lblgetal[11]->setText(numberText(x.d));
         lblgetal[11]->show();
     }
     showExercise(x);
-    if (kind == Kind::BorrowTen) {
+    if (m_config.kind == Kind::BorrowTen) {
         lblgetal[9]->setText(QStringLiteral("0"));
         lblduizend->setText(QStringLiteral("0"));
         txtduizendtallen->setText(QStringLiteral("0"));
         txtduizendtallen->hide();
     }
+}
 
+void ColumnScreen::showBorrowingStart()
+{
     for (QWidget *w : {static_cast<QWidget *>(imgbrugstop), static_cast<QWidget *>(lblbrug),
              static_cast<QWidget *>(imgpijl)})
         w->show();
@@ -258,7 +271,7 @@ void ColumnScreen::newBorrowingExercise()
     lblhelp->setText(QLatin1String(m_config.startPrompt));
     txteenheden->setFocus();
     showHeaders({lblreeksD, lblreeksH, lblreeksT, lblreeksE}, palette::paleGreen);
-    if (kind == Kind::BorrowTen)
+    if (m_config.kind == Kind::BorrowTen)
         Line1[E]->show();
 }
 
@@ -384,6 +397,13 @@ void ColumnScreen::replaceUnreadableCells()
         }
 }
 
+void ColumnScreen::showVerdict(const QString &text, const QColor &colour)
+{
+    lblprima->show();
+    lblprima->setText(text);
+    setBackColor(lblprima, colour);
+}
+
 QString ColumnScreen::recordLine(const QString &difference) const
 {
     QString first = lblgetal[4]->text() + lblgetal[2]->text() + lblgetal[0]->text();
@@ -435,9 +455,7 @@ void ColumnScreen::wrongColumn(int column)
     // The three columns do the same steps in a slightly different order;
     // only where the order shows is it kept apart.
     cmdverbeter2->show();
-    lblprima->show();
-    lblprima->setText(QStringLiteral("FOUT"));
-    setBackColor(lblprima, palette::red);
+    showVerdict(QStringLiteral("FOUT"), palette::red);
     lblhelp->show();
     lblhelp->setText(correctPrompt);
     setBackColor(lblhelp, palette::yellow);
@@ -460,6 +478,17 @@ void ColumnScreen::wrongColumn(int column)
     writeScoreBox(palette::red);
 }
 
+// A right answer: PRIMA on green, the record line, the eye opening and
+// closing again, and START for the next exercise.
+void ColumnScreen::showPrima(const QString &line)
+{
+    showVerdict(QStringLiteral("PRIMA"), palette::green);
+    tmroog->setEnabled(true);
+    tmroog2->setEnabled(true);
+    txtcontrole->setText(line);
+    cmdnieuw->show();
+}
+
 void ColumnScreen::cmdverbeter_Click()
 {
     cmdverbeter->hide();
@@ -468,18 +497,10 @@ void ColumnScreen::cmdverbeter_Click()
 
     const bool right = matches(E) && matches(T) && matches(H);
     if (right) {
-        lblprima->show();
-        lblprima->setText(QStringLiteral("PRIMA"));
-        setBackColor(lblprima, palette::green);
-        lblhelp->show();
-        setBackColor(lblhelp, palette::green);
-        lblhelp->setText(QLatin1String(startCaption));
+        showPrima(recordLine(typedAnswer()));
+        showStartPrompt();
         countRightAnswer();
-        tmroog->setEnabled(true);
-        tmroog2->setEnabled(true);
-        txtcontrole->setText(recordLine(typedAnswer()));
         imgoog2->show();
-        cmdnieuw->show();
         writeScoreBox(palette::green);
         ++indx;
     }
@@ -498,6 +519,24 @@ void ColumnScreen::cmdverbeter_Click()
     }
 }
 
+// Still wrong after a correction: LET OP, the true difference on the record
+// line, and on to a new exercise.
+void ColumnScreen::warnLetOp(const QString &line)
+{
+    cmdnieuw->show();
+    showVerdict(QStringLiteral("LET OP"), palette::magenta);
+    imgoog2->show();
+    tmroog->setEnabled(true);
+    txtcontrole->setText(line);
+    setBackColor(txtcontrole, palette::magenta);
+    hideAll({cmdverbeter, cmdverbeter2});
+    cmdnieuw->show();
+    lblhelp->show();
+    setBackColor(lblhelp, palette::magenta);
+    lblhelp->setText(QStringLiteral("start nieuwe oefening"));
+    setForeColor(lblhelp, palette::white);
+}
+
 void ColumnScreen::cmdoranje_Click()
 {
     cmdoranje->hide();
@@ -510,33 +549,13 @@ void ColumnScreen::cmdoranje_Click()
     const QString line = recordLine(numberText(difference));
 
     if (matches(E) && matches(T) && matches(H)) {
-        lblprima->show();
-        lblprima->setText(QStringLiteral("PRIMA"));
-        setBackColor(lblprima, palette::green);
-        setBackColor(txtcontrole, palette::green);
-        tmroog->setEnabled(true);
-        tmroog2->setEnabled(true);
-        txtcontrole->setText(line);
         hideAll({cmdverbeter, cmdverbeter2});
-        cmdnieuw->show();
+        setBackColor(txtcontrole, palette::green);
+        showPrima(line);
     }
     const bool thousandsWrong = m_config.borrowing() && !matches(D);
-    if (!matches(E) || !matches(T) || !matches(H) || thousandsWrong) {
-        cmdnieuw->show();
-        lblprima->show();
-        lblprima->setText(QStringLiteral("LET OP"));
-        setBackColor(lblprima, palette::magenta);
-        imgoog2->show();
-        tmroog->setEnabled(true);
-        txtcontrole->setText(line);
-        setBackColor(txtcontrole, palette::magenta);
-        hideAll({cmdverbeter, cmdverbeter2});
-        cmdnieuw->show();
-        lblhelp->show();
-        setBackColor(lblhelp, palette::magenta);
-        lblhelp->setText(QStringLiteral("start nieuwe oefening"));
-        setForeColor(lblhelp, palette::white);
-    }
+    if (!matches(E) || !matches(T) || !matches(H) || thousandsWrong)
+        warnLetOp(line);
 
     if (indx >= 5) {
         cmdnieuw->hide();
@@ -654,29 +673,8 @@ void ColumnScreen::cmdstop_Click()
     cmdnieuw->show();
     cmdstop2->show();
     cmdstop->hide();
-
-    switch (m_config.kind) {
-    case Kind::BorrowTen:
-        lbleenheid->setText(QString());
-        lbleenheid->hide();
-        hideAll({lneE, lneT});
-        break;
-    case Kind::BorrowHundred:
-        hideAll({lneH, lneT, Line1[E], Line1[T], Line1[H], Line1[D]});
-        break;
-    case Kind::BorrowThousand:
-        hideAll({Line1[E], Line1[T], Line1[H], Line1[D]});
-        lblgetal[11]->setText(QString());
-        hideAll({lneD, lneH});
-        break;
-    case Kind::NoBorrowing:
-        break;
-    }
-
-    for (int b = 0; b < 10; ++b)
-        Txtoef1[b]->setText(QString());
-    for (int b = 0; b < 10; ++b)
-        setBackColor(Txtoef1[b], palette::white);
+    hideBorrowMarks();
+    clearScoreBoxes();
     setBackColor(txtcontrole, palette::green);
     lblhelp->hide();
     for (TextBox *cell : {txtduizendtallen, txthonderdtallen, txttientallen, txteenheden}) {
@@ -695,6 +693,37 @@ void ColumnScreen::cmdstop_Click()
     rowFirst->reread();
     rowSecond->reread();
     cmdnieuw->setFocus();
+}
+
+// What each borrowing screen still shows of the last exercise.
+void ColumnScreen::hideBorrowMarks()
+{
+    switch (m_config.kind) {
+    case Kind::BorrowTen:
+        lbleenheid->setText(QString());
+        lbleenheid->hide();
+        hideAll({lneE, lneT});
+        break;
+    case Kind::BorrowHundred:
+        hideAll({lneH, lneT, Line1[E], Line1[T], Line1[H], Line1[D]});
+        break;
+    case Kind::BorrowThousand:
+        hideAll({Line1[E], Line1[T], Line1[H], Line1[D]});
+        lblgetal[11]->setText(QString());
+        hideAll({lneD, lneH});
+        break;
+    case Kind::NoBorrowing:
+        break;
+    }
+}
+
+// The first two rows of score boxes: a series writes no further.
+void ColumnScreen::clearScoreBoxes()
+{
+    for (int b = 0; b < 10; ++b)
+        Txtoef1[b]->setText(QString());
+    for (int b = 0; b < 10; ++b)
+        setBackColor(Txtoef1[b], palette::white);
 }
 
 } // namespace kolomaf

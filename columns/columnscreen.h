@@ -111,6 +111,9 @@ private:
     void cmdnieuw_Click();
     void newPlainExercise();
     void newBorrowingExercise();
+    void clearLastExercise();
+    void drawBorrowingExercise();
+    void showBorrowingStart();
     void wisLeenTekens();
     void showExercise(const Subtraction &x);
     // Typing and clicking the answer cells
@@ -119,8 +122,12 @@ private:
     void cellClicked(int column);
     // Checks and the series
     void cmdverbeter_Click();
+    void showPrima(const QString &line);
     void cmdoranje_Click();
+    void warnLetOp(const QString &line);
     void cmdstop_Click();
+    void hideBorrowMarks();
+    void clearScoreBoxes();
     // Borrowing and the bridge drill
     enum class BorrowFrom { Digit, LendingHeader, BorrowingHeader, ThousandsPlus };
     void borrowClick(BorrowFrom from);
@@ -138,6 +145,8 @@ private:
     bool matches(int column) const;
     void showHeaders(std::initializer_list<Label *> which, const QColor &colour);
     void replaceUnreadableCells();
+    // lblprima: PRIMA, FOUT or LET OP on its colour.
+    void showVerdict(const QString &text, const QColor &colour);
     QString recordLine(const QString &difference) const;
     QString typedAnswer() const;
     void seriesRule();
