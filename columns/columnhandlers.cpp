@@ -1,12 +1,12 @@
 // What the pupil does on a column screen: START, typing the answer, the
 // green and orange checks and the end of a series.
 #include "bridge/bridgescreen.h"
-#include "shell/palette.h"
-#include "shell/screennames.h"
 #include "columns/columnscreen.h"
 #include "columns/design.h"
-#include "shell/controls.h"
 #include "core/numbers.h"
+#include "shell/controls.h"
+#include "shell/palette.h"
+#include "shell/screennames.h"
 #include "shell/shellscreens.h"
 
 namespace kolomaf {
@@ -30,10 +30,8 @@ void ColumnScreen::connectHandlers()
         for (int d : {0, 1, 2, 3, 4, 5, 11})
             if (lblgetal[d])
                 connect(lblgetal[d], &Label::clicked, this, [this] { borrowClick(BorrowFrom::Digit); });
-        Label *lendingHeader = m_config.kind == Kind::BorrowTen ? lblreeksT
-            : m_config.kind == Kind::BorrowHundred              ? lblreeksH
-                                                                : lblreeksD;
-        connect(lendingHeader, &Label::clicked, this, [this] { borrowClick(BorrowFrom::LendingHeader); });
+        connect(headers()[m_config.lendingColumn()], &Label::clicked, this,
+            [this] { borrowClick(BorrowFrom::LendingHeader); });
         if (m_config.kind == Kind::BorrowThousand) {
             connect(lblreeksH, &Label::clicked, this, [this] { borrowClick(BorrowFrom::BorrowingHeader); });
             connect(
@@ -70,6 +68,8 @@ std::array<Label *, 4> ColumnScreen::headers() const
 Label *ColumnScreen::plusLabel(int column) const
 {
     switch (column) {
+    case E:
+        return lbleenheid;
     case T:
         return lbltientalplus;
     case H:
@@ -79,6 +79,17 @@ Label *ColumnScreen::plusLabel(int column) const
     default:
         return nullptr;
     }
+}
+
+qint16 ColumnScreen::topDigit(int column) const
+{
+    return std::array {mult1, mult3, mult5, mult7}[column];
+}
+
+// The second number has no thousands.
+qint16 ColumnScreen::bottomDigit(int column) const
+{
+    return std::array<qint16, 4> {mult2, mult4, mult6, 0}[column];
 }
 
 // A cell is right when its text is the expected digit, character for character.
@@ -173,40 +184,33 @@ void ColumnScreen::newPlainExercise()
 
 void ColumnScreen::wisLeenTekens()
 {
-    switch (m_config.kind) {
-    case Kind::BorrowTen:
-        lbltientalplus->setText(QString());
-        lbltientalplus->hide();
-        lbleenheid->setText(QString());
-        lbleenheid->hide();
-        hideAll({lneT, lneE});
+    // The marks of the last borrow: both plus labels and the strokes.
+    for (Label *plus : {plusLabel(m_config.borrowingColumn), plusLabel(m_config.lendingColumn())}) {
+        plus->setText(QString());
+        plus->hide();
+    }
+    hideAll({lneE, lneT, lneH, lneD});
+    if (m_config.kind == Kind::BorrowTen) {
         lblhelp->setText(QStringLiteral("klik waar je wilt lenen"));
         lblhelp->show();
-        break;
-    case Kind::BorrowHundred:
-        lbltientalplus->setText(QString());
-        lbltientalplus->hide();
-        lblhonderdtalplus->hide();
-        lblhonderdtalplus->setText(QString());
-        hideAll({lneT, lneH});
-        break;
-    case Kind::BorrowThousand:
-        lblhonderdtalplus->setText(QString());
-        lblhonderdtalplus->hide();
-        lblduizendtalplus->setText(QString());
-        lblduizendtalplus->hide();
+    }
+    if (m_config.kind == Kind::BorrowThousand) {
         txtduizendtallen->show();
-        hideAll({lneD, lneH, cmdaklas, shpaklas});
-        break;
-    case Kind::NoBorrowing:
-        break;
+        hideAll({cmdaklas, shpaklas});
     }
 }
 
 void ColumnScreen::newBorrowingExercise()
 {
-    const Kind kind = m_config.kind;
     wisLeenTekens();
+    clearLastExercise();
+    drawBorrowingExercise();
+    showBorrowingStart();
+}
+
+void ColumnScreen::clearLastExercise()
+{
+    const Kind kind = m_config.kind;
     cmdverbeter2->hide();
     if (kind == Kind::BorrowThousand)
         txtduizendtallen->hide();
@@ -235,21 +239,27 @@ void ColumnScreen::newBorrowingExercise()
         lblhelp->show();
     }
     lblreeksD->hide();
+}
 
-    const Subtraction x = drawExercise(kind, runtime().random());
-    if (kind == Kind::BorrowThousand) {
+void ColumnScreen::drawBorrowingExercise()
+{
+    const Subtraction x = drawExercise(m_config.kind, runtime().random());
+    if (m_config.kind == Kind::BorrowThousand) {
         mult7 = qint16(x.d);
         lblgetal[11]->setText(numberText(x.d));
         lblgetal[11]->show();
     }
     showExercise(x);
-    if (kind == Kind::BorrowTen) {
+    if (m_config.kind == Kind::BorrowTen) {
         lblgetal[9]->setText(QStringLiteral("0"));
         lblduizend->setText(QStringLiteral("0"));
         txtduizendtallen->setText(QStringLiteral("0"));
         txtduizendtallen->hide();
     }
+}
 
+void ColumnScreen::showBorrowingStart()
+{
     for (QWidget *w : {static_cast<QWidget *>(imgbrugstop), static_cast<QWidget *>(lblbrug),
              static_cast<QWidget *>(imgpijl)})
         w->show();
@@ -261,7 +271,7 @@ void ColumnScreen::newBorrowingExercise()
     lblhelp->setText(QLatin1String(m_config.startPrompt));
     txteenheden->setFocus();
     showHeaders({lblreeksD, lblreeksH, lblreeksT, lblreeksE}, palette::paleGreen);
-    if (kind == Kind::BorrowTen)
+    if (m_config.kind == Kind::BorrowTen)
         Line1[E]->show();
 }
 
@@ -387,6 +397,13 @@ void ColumnScreen::replaceUnreadableCells()
         }
 }
 
+void ColumnScreen::showVerdict(const QString &text, const QColor &colour)
+{
+    lblprima->show();
+    lblprima->setText(text);
+    setBackColor(lblprima, colour);
+}
+
 QString ColumnScreen::recordLine(const QString &difference) const
 {
     QString first = lblgetal[4]->text() + lblgetal[2]->text() + lblgetal[0]->text();
@@ -438,9 +455,7 @@ void ColumnScreen::wrongColumn(int column)
     // The three columns do the same steps in a slightly different order;
     // only where the order shows is it kept apart.
     cmdverbeter2->show();
-    lblprima->show();
-    lblprima->setText(QStringLiteral("FOUT"));
-    setBackColor(lblprima, palette::red);
+    showVerdict(QStringLiteral("FOUT"), palette::red);
     lblhelp->show();
     lblhelp->setText(correctPrompt);
     setBackColor(lblhelp, palette::yellow);
@@ -463,6 +478,17 @@ void ColumnScreen::wrongColumn(int column)
     writeScoreBox(palette::red);
 }
 
+// A right answer: PRIMA on green, the record line, the eye opening and
+// closing again, and START for the next exercise.
+void ColumnScreen::showPrima(const QString &line)
+{
+    showVerdict(QStringLiteral("PRIMA"), palette::green);
+    tmroog->setEnabled(true);
+    tmroog2->setEnabled(true);
+    txtcontrole->setText(line);
+    cmdnieuw->show();
+}
+
 void ColumnScreen::cmdverbeter_Click()
 {
     cmdverbeter->hide();
@@ -471,18 +497,10 @@ void ColumnScreen::cmdverbeter_Click()
 
     const bool right = matches(E) && matches(T) && matches(H);
     if (right) {
-        lblprima->show();
-        lblprima->setText(QStringLiteral("PRIMA"));
-        setBackColor(lblprima, palette::green);
-        lblhelp->show();
-        setBackColor(lblhelp, palette::green);
-        lblhelp->setText(QLatin1String(startCaption));
+        showPrima(recordLine(typedAnswer()));
+        showStartPrompt();
         countRightAnswer();
-        tmroog->setEnabled(true);
-        tmroog2->setEnabled(true);
-        txtcontrole->setText(recordLine(typedAnswer()));
         imgoog2->show();
-        cmdnieuw->show();
         writeScoreBox(palette::green);
         ++indx;
     }
@@ -501,6 +519,24 @@ void ColumnScreen::cmdverbeter_Click()
     }
 }
 
+// Still wrong after a correction: LET OP, the true difference on the record
+// line, and on to a new exercise.
+void ColumnScreen::warnLetOp(const QString &line)
+{
+    cmdnieuw->show();
+    showVerdict(QStringLiteral("LET OP"), palette::magenta);
+    imgoog2->show();
+    tmroog->setEnabled(true);
+    txtcontrole->setText(line);
+    setBackColor(txtcontrole, palette::magenta);
+    hideAll({cmdverbeter, cmdverbeter2});
+    cmdnieuw->show();
+    lblhelp->show();
+    setBackColor(lblhelp, palette::magenta);
+    lblhelp->setText(QStringLiteral("start nieuwe oefening"));
+    setForeColor(lblhelp, palette::white);
+}
+
 void ColumnScreen::cmdoranje_Click()
 {
     cmdoranje->hide();
@@ -513,33 +549,13 @@ void ColumnScreen::cmdoranje_Click()
     const QString line = recordLine(numberText(difference));
 
     if (matches(E) && matches(T) && matches(H)) {
-        lblprima->show();
-        lblprima->setText(QStringLiteral("PRIMA"));
-        setBackColor(lblprima, palette::green);
-        setBackColor(txtcontrole, palette::green);
-        tmroog->setEnabled(true);
-        tmroog2->setEnabled(true);
-        txtcontrole->setText(line);
         hideAll({cmdverbeter, cmdverbeter2});
-        cmdnieuw->show();
+        setBackColor(txtcontrole, palette::green);
+        showPrima(line);
     }
     const bool thousandsWrong = m_config.borrowing() && !matches(D);
-    if (!matches(E) || !matches(T) || !matches(H) || thousandsWrong) {
-        cmdnieuw->show();
-        lblprima->show();
-        lblprima->setText(QStringLiteral("LET OP"));
-        setBackColor(lblprima, palette::magenta);
-        imgoog2->show();
-        tmroog->setEnabled(true);
-        txtcontrole->setText(line);
-        setBackColor(txtcontrole, palette::magenta);
-        hideAll({cmdverbeter, cmdverbeter2});
-        cmdnieuw->show();
-        lblhelp->show();
-        setBackColor(lblhelp, palette::magenta);
-        lblhelp->setText(QStringLiteral("start nieuwe oefening"));
-        setForeColor(lblhelp, palette::white);
-    }
+    if (!matches(E) || !matches(T) || !matches(H) || thousandsWrong)
+        warnLetOp(line);
 
     if (indx >= 5) {
         cmdnieuw->hide();
@@ -557,44 +573,48 @@ void ColumnScreen::borrowClick(BorrowFrom from)
     // The marks come from the digit variables, not from the labels, so a
     // second click shows the same marks and a click after the series reset
     // still shows those of the last exercise.
-    const Kind kind = m_config.kind;
     cmdaklas->show();
     shpaklas->show();
+    markTheLend();
+    hideAll({imgbrugeen, imgbrugtien, imgbrughonderd, imgbrugstop, lblbrug});
+    showBorrowHeaders(from);
+    Label *borrowed = plusLabel(m_config.borrowingColumn);
+    borrowed->show();
+    borrowed->setText(numberText(topDigit(m_config.borrowingColumn) + 10));
+    lblhelp->setText(borrowHint(from));
+}
+
+// Both digits of the borrow crossed out, and above the lending one what it
+// has left.
+void ColumnScreen::markTheLend()
+{
     for (Line *stroke : {lneE, lneT, lneH, lneD})
         if (stroke)
             stroke->show();
-    Label *lending = kind == Kind::BorrowTen ? lbltientalplus
-        : kind == Kind::BorrowHundred        ? lblhonderdtalplus
-                                             : lblduizendtalplus;
-    lending->setText(kind == Kind::BorrowTen ? numberText(mult3 - 1)
-            : kind == Kind::BorrowHundred    ? numberText(mult5 - 1)
-                                             : QStringLiteral("0"));
-    lending->show();
-    if (kind == Kind::BorrowThousand) {
+    const int lending = m_config.lendingColumn();
+    Label *lent = plusLabel(lending);
+    // The thousands digit is always 1 and lends all it has, before the first
+    // exercise too.
+    lent->setText(lending == D ? QStringLiteral("0") : numberText(topDigit(lending) - 1));
+    lent->show();
+    if (m_config.kind == Kind::BorrowThousand) {
         txtduizendtallen->hide();
         lblhonderdtalplus->show();
     }
-    hideAll({imgbrugeen, imgbrugtien, imgbrughonderd, imgbrugstop, lblbrug});
+}
 
-    QString hint;
-    Label *borrowing = nullptr;
-    QString borrowed;
-    switch (kind) {
+void ColumnScreen::showBorrowHeaders(BorrowFrom from)
+{
+    switch (m_config.kind) {
     case Kind::BorrowTen:
         for (Label *h : {lblreeksE, lblreeksT, lblreeksH})
             h->show();
         lblreeksD->hide();
-        borrowing = lbleenheid;
-        borrowed = numberText(mult1 + 10);
-        hint = QStringLiteral(" eenheden aftrekken");
         break;
     case Kind::BorrowHundred:
         lblreeksT->show();
         lblreeksH->show();
         hideAll({lblreeksE, lblreeksD});
-        borrowing = lbltientalplus;
-        borrowed = numberText(mult3 + 10);
-        hint = QStringLiteral(" tientallen aftrekken.");
         break;
     case Kind::BorrowThousand: {
         lblreeksD->show();
@@ -603,18 +623,27 @@ void ColumnScreen::borrowClick(BorrowFrom from)
             = from == BorrowFrom::BorrowingHeader || from == BorrowFrom::ThousandsPlus;
         lblreeksT->setVisible(keepLowerHeaders);
         lblreeksE->setVisible(keepLowerHeaders);
-        borrowing = lblhonderdtalplus;
-        borrowed = numberText(mult5 + 10);
-        hint = from == BorrowFrom::BorrowingHeader ? QStringLiteral(" eenheden aftrekken.")
-                                                   : QStringLiteral(" honderdtallen aftrekken.");
         break;
     }
     case Kind::NoBorrowing:
-        return;
+        break;
     }
-    borrowing->show();
-    borrowing->setText(borrowed);
-    lblhelp->setText(hint);
+}
+
+QString ColumnScreen::borrowHint(BorrowFrom from) const
+{
+    switch (m_config.kind) {
+    case Kind::BorrowTen:
+        return QStringLiteral(" eenheden aftrekken");
+    case Kind::BorrowHundred:
+        return QStringLiteral(" tientallen aftrekken.");
+    case Kind::BorrowThousand:
+        return from == BorrowFrom::BorrowingHeader ? QStringLiteral(" eenheden aftrekken.")
+                                                   : QStringLiteral(" honderdtallen aftrekken.");
+    case Kind::NoBorrowing:
+        break;
+    }
+    return QString();
 }
 
 void ColumnScreen::cmdaklas_Click()
@@ -622,12 +651,8 @@ void ColumnScreen::cmdaklas_Click()
     auto *drill = runtime().screen<BridgeDrillScreen>(QLatin1String(m_config.drill));
     if (!drill)
         return;
-    const qint16 top = m_config.kind == Kind::BorrowTen ? mult1
-        : m_config.kind == Kind::BorrowHundred          ? mult3
-                                                        : mult5;
-    const qint16 bottom = m_config.kind == Kind::BorrowTen ? mult2
-        : m_config.kind == Kind::BorrowHundred             ? mult4
-                                                           : mult6;
+    const qint16 top = topDigit(m_config.borrowingColumn);
+    const qint16 bottom = bottomDigit(m_config.borrowingColumn);
     startgetal = qint16(top + 10);
     rest = qint16(startgetal - bottom);
     multrest = top;
@@ -648,29 +673,8 @@ void ColumnScreen::cmdstop_Click()
     cmdnieuw->show();
     cmdstop2->show();
     cmdstop->hide();
-
-    switch (m_config.kind) {
-    case Kind::BorrowTen:
-        lbleenheid->setText(QString());
-        lbleenheid->hide();
-        hideAll({lneE, lneT});
-        break;
-    case Kind::BorrowHundred:
-        hideAll({lneH, lneT, Line1[E], Line1[T], Line1[H], Line1[D]});
-        break;
-    case Kind::BorrowThousand:
-        hideAll({Line1[E], Line1[T], Line1[H], Line1[D]});
-        lblgetal[11]->setText(QString());
-        hideAll({lneD, lneH});
-        break;
-    case Kind::NoBorrowing:
-        break;
-    }
-
-    for (int b = 0; b < 10; ++b)
-        Txtoef1[b]->setText(QString());
-    for (int b = 0; b < 10; ++b)
-        setBackColor(Txtoef1[b], palette::white);
+    hideBorrowMarks();
+    clearScoreBoxes();
     setBackColor(txtcontrole, palette::green);
     lblhelp->hide();
     for (TextBox *cell : {txtduizendtallen, txthonderdtallen, txttientallen, txteenheden}) {
@@ -689,6 +693,37 @@ void ColumnScreen::cmdstop_Click()
     rowFirst->reread();
     rowSecond->reread();
     cmdnieuw->setFocus();
+}
+
+// What each borrowing screen still shows of the last exercise.
+void ColumnScreen::hideBorrowMarks()
+{
+    switch (m_config.kind) {
+    case Kind::BorrowTen:
+        lbleenheid->setText(QString());
+        lbleenheid->hide();
+        hideAll({lneE, lneT});
+        break;
+    case Kind::BorrowHundred:
+        hideAll({lneH, lneT, Line1[E], Line1[T], Line1[H], Line1[D]});
+        break;
+    case Kind::BorrowThousand:
+        hideAll({Line1[E], Line1[T], Line1[H], Line1[D]});
+        lblgetal[11]->setText(QString());
+        hideAll({lneD, lneH});
+        break;
+    case Kind::NoBorrowing:
+        break;
+    }
+}
+
+// The first two rows of score boxes: a series writes no further.
+void ColumnScreen::clearScoreBoxes()
+{
+    for (int b = 0; b < 10; ++b)
+        Txtoef1[b]->setText(QString());
+    for (int b = 0; b < 10; ++b)
+        setBackColor(Txtoef1[b], palette::white);
 }
 
 } // namespace kolomaf

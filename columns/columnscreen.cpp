@@ -1,11 +1,11 @@
 #include "columns/columnscreen.h"
-#include "shell/screennames.h"
 
 #include "assets/assets.h"
 #include "columns/design.h"
+#include "core/numbers.h"
 #include "shell/build.h"
 #include "shell/palette.h"
-#include "core/numbers.h"
+#include "shell/screennames.h"
 #include "shell/shellscreens.h"
 
 #include <algorithm>
@@ -16,13 +16,10 @@ using namespace design;
 
 namespace {
 
-constexpr int cell = 735;
-constexpr int headerTop = 240, plusTop = 960, bridgeTop = 2040, firstRow = 2520, secondRow = 3480;
-constexpr int barY = 4320, answerTop = 4440;
-
-QColor rgb(Rgb c)
+// The digits, the minus sign: white on teal.
+Look digitLook()
 {
-    return QColor(c.r, c.g, c.b);
+    return {designFont(24, true), palette::white, palette::teal};
 }
 
 } // namespace
@@ -44,41 +41,72 @@ ColumnScreen::ColumnScreen(Runtime &rt, const ColumnConfig &config)
     cmdnieuw->setFocus();
 }
 
+QRect ColumnScreen::cellRect(int column, int top) const
+{
+    const int cell = columnGeometry.cell;
+    return {columnLayout().columnLeft[column], top, cell, cell};
+}
+
 void ColumnScreen::buildGrid()
 {
-    const ColumnLayout &l = *m_config.layout;
-    const auto &col = l.columnLeft;
-    shpcijfer = place(new Shape(this), "shpcijfer", l.grid.left, l.grid.top, l.grid.width, l.grid.height);
+    shpcijfer = place(new Shape(this), "shpcijfer", columnLayout().grid);
     setBackColor(shpcijfer, palette::white);
+    buildNumbers();
+    buildResults();
+    buildMinusAndBar();
+    buildAnswerCells();
+    buildHeaders();
+    buildColumnLines();
+    buildPlusLabels();
+    buildBridges();
+    imgpijl = place(new Picture(this, picture("pijl")), "imgpijl",
+        QRect({columnLayout().arrowLeft, columnGeometry.arrowTop}, columnGeometry.arrow));
+}
 
-    // The digits of the two numbers and the answer cells stand in rows that
-    // read as numbers; hidden labels stay directly on the screen.
-    auto row = [&](const char *name, const char *label, int left, int top) {
-        return place(new NumberRow(this, QLatin1String(label)), name, left, top, col[E] + cell - left, cell);
-    };
-    const int firstLeft = col[m_config.thousandsDigit ? D : H];
-    rowFirst = row("rowFirst", "eerste getal", firstLeft, firstRow);
-    rowSecond = row("rowSecond", "tweede getal", col[H], secondRow);
-    const Look digit {designFont(24, true), palette::white, palette::teal};
-    // Places are given on the screen, in twips, whatever holds the label.
-    auto digitLabel = [&](QWidget *in, QPoint origin, int index, int left, int top) {
-        lblgetal[index] = dress(caption(place(new Label(in), arrayName("lblgetal", index), left - origin.x(),
-                                            top - origin.y(), cell, cell),
-                                    QString(), Qt::AlignCenter),
-            digit);
-        return lblgetal[index];
-    };
+// The digits of the two numbers and the answer cells stand in rows that
+// read as numbers, from their left edge to the units; hidden labels stay
+// directly on the screen.
+NumberRow *ColumnScreen::numberRow(const char *name, const char *label, QPoint topLeft)
+{
+    const int cell = columnGeometry.cell;
+    const int width = columnLayout().columnLeft[E] + cell - topLeft.x();
+    return place(new NumberRow(this, QLatin1String(label)), name, QRect(topLeft, QSize(width, cell)));
+}
+
+// Places are given on the screen, in twips, whatever holds the label; origin
+// is where its holder stands.
+Label *ColumnScreen::digitLabel(QWidget *in, QPoint origin, int index, int column, int top)
+{
+    const QRect at = cellRect(column, top).translated(-origin);
+    lblgetal[index]
+        = dress(caption(place(new Label(in), arrayName("lblgetal", index), at), QString(), Qt::AlignCenter),
+            digitLook());
+    return lblgetal[index];
+}
+
+void ColumnScreen::buildNumbers()
+{
+    const auto &col = columnLayout().columnLeft;
+    const QPoint first {col[m_config.thousandsDigit ? D : H], columnGeometry.firstRow};
+    const QPoint second {col[H], columnGeometry.secondRow};
+    rowFirst = numberRow("rowFirst", "eerste getal", first);
+    rowSecond = numberRow("rowSecond", "tweede getal", second);
     for (int c : {E, T, H}) {
-        digitLabel(rowFirst, {firstLeft, firstRow}, 2 * c, col[c], firstRow);
-        digitLabel(rowSecond, {col[H], secondRow}, 2 * c + 1, col[c], secondRow);
+        digitLabel(rowFirst, first, 2 * c, c, first.y());
+        digitLabel(rowSecond, second, 2 * c + 1, c, second.y());
     }
     if (m_config.thousandsDigit)
-        digitLabel(rowFirst, {firstLeft, firstRow}, 11, col[D], firstRow)->hide();
-    // Expected answers and column results: never shown, read back as text.
+        digitLabel(rowFirst, first, 11, D, first.y())->hide();
+}
+
+// Expected answers and column results: never shown, read back as text.
+void ColumnScreen::buildResults()
+{
+    const int top = columnGeometry.plusTop;
     for (int c : {E, T, H, D})
-        digitLabel(this, {}, 6 + c, col[c], plusTop)->hide();
+        digitLabel(this, {}, 6 + c, c, top)->hide();
     auto resultLabel = [&](const char *name, int c) {
-        auto *r = place(new Label(this), name, col[c], plusTop, cell, cell);
+        auto *r = place(new Label(this), name, cellRect(c, top));
         r->hide();
         return r;
     };
@@ -86,17 +114,27 @@ void ColumnScreen::buildGrid()
     lbltien = resultLabel("lbltien", T);
     lblhonderd = resultLabel("lblhonderd", H);
     lblduizend = resultLabel("lblduizend", D);
+}
 
-    Label1 = dress(caption(place(new Label(this), "Label1", l.minusLeft, l.minusTop, cell, 615),
+void ColumnScreen::buildMinusAndBar()
+{
+    const ColumnLayout &l = columnLayout();
+    const ColumnGeometry &g = columnGeometry;
+    Label1 = dress(caption(place(new Label(this), "Label1", QRect({l.minusLeft, l.minusTop}, g.minus)),
                        QStringLiteral("-"), Qt::AlignCenter),
-        digit);
-    Line2 = new Line(this, {l.barFrom, barY}, {l.barTo, barY}, 2, palette::black);
+        digitLook());
+    Line2 = new Line(this, {l.barFrom, g.barY}, {l.barTo, g.barY}, g.barWidth, palette::black);
     Line2->setObjectName(QStringLiteral("Line2"));
+}
 
-    rowAnswer = row("rowAnswer", "antwoord", col[D], answerTop);
+void ColumnScreen::buildAnswerCells()
+{
+    const int thousandsLeft = columnLayout().columnLeft[D];
+    rowAnswer = numberRow("rowAnswer", "antwoord", {thousandsLeft, columnGeometry.answerTop});
     const Look answer {designFont(24, true), palette::black, palette::yellow};
     auto answerCell = [&](const char *name, int c) {
-        auto *t = dress(place(new TextBox(rowAnswer), name, col[c] - col[D], 0, cell, cell), answer);
+        const QRect inRow = cellRect(c, 0).translated(-thousandsLeft, 0);
+        auto *t = dress(place(new TextBox(rowAnswer), name, inRow), answer);
         t->setAlignment(Qt::AlignCenter);
         connect(t, &QLineEdit::textChanged, rowAnswer, &NumberRow::reread);
         return t;
@@ -106,12 +144,15 @@ void ColumnScreen::buildGrid()
     txthonderdtallen = answerCell("txthonderdtallen", H);
     txtduizendtallen = answerCell("txtduizendtallen", D);
     txtduizendtallen->setVisible(m_config.thousandsCellAtDesign);
+}
 
+void ColumnScreen::buildHeaders()
+{
     const Look header {designFont(24, true), palette::headerBlue, palette::paleGreen};
     auto headerLabel = [&](const char *name, const char *text, int c) {
-        auto *h = dress(caption(place(new Label(this), name, col[c], headerTop, cell, 615),
-                            QLatin1String(text), Qt::AlignCenter),
-            header);
+        const QRect at({columnLayout().columnLeft[c], columnGeometry.headerTop}, columnGeometry.header);
+        auto *h
+            = dress(caption(place(new Label(this), name, at), QLatin1String(text), Qt::AlignCenter), header);
         h->setFrameStyle(QFrame::Box | QFrame::Plain);
         h->hide();
         return h;
@@ -120,17 +161,26 @@ void ColumnScreen::buildGrid()
     lblreeksT = headerLabel("lblreeksT", "T", T);
     lblreeksH = headerLabel("lblreeksH", "H", H);
     lblreeksD = headerLabel("lblreeksD", "D", D);
+}
 
+void ColumnScreen::buildColumnLines()
+{
+    const ColumnGeometry &g = columnGeometry;
     for (int c : {E, T, H, D}) {
-        Line1[c] = new Line(this, {l.lineX[c], 1320}, {l.lineX[c], 5400}, 3, palette::columnRed);
+        const int x = columnLayout().lineX[c];
+        Line1[c] = new Line(
+            this, {x, g.columnLineTop}, {x, g.columnLineBottom}, g.columnLineWidth, palette::columnRed);
         Line1[c]->setObjectName(arrayName("Line1", c));
         Line1[c]->hide();
     }
+}
 
+void ColumnScreen::buildPlusLabels()
+{
     const Look plus {designFont(18, true, true), palette::white, palette::teal};
     auto plusLabel = [&](const char *name, int c) {
-        auto *p = dress(
-            caption(place(new Label(this), name, col[c], plusTop, cell, cell), QString(), Qt::AlignCenter),
+        auto *p = dress(caption(place(new Label(this), name, cellRect(c, columnGeometry.plusTop)), QString(),
+                            Qt::AlignCenter),
             plus);
         p->hide();
         return p;
@@ -140,49 +190,52 @@ void ColumnScreen::buildGrid()
     lblduizendtalplus = plusLabel("lblduizendtalplus", D);
     if (m_config.unitsPlus)
         lbleenheid = plusLabel("lbleenheid", E);
+}
 
-    const char *bridgeNames[] = {"imgbrugeen", "imgbrugtien", "imgbrughonderd"};
-    const char *bridgePictures[] = {"brug_e", "brug_t", "brug_h"};
+void ColumnScreen::buildBridges()
+{
+    const char *names[] = {"imgbrugeen", "imgbrugtien", "imgbrughonderd"};
+    const char *pictures[] = {"brug_e", "brug_t", "brug_h"};
     std::array<Picture *, 3> bridges {};
     for (int b = 0; b < 3; ++b) {
-        bridges[b] = place(new Picture(this, picture(bridgePictures[b])), bridgeNames[b], l.bridgeLeft[b],
-            bridgeTop, 960, 450);
+        const QRect at({columnLayout().bridgeLeft[b], columnGeometry.bridgeTop}, columnGeometry.bridge);
+        bridges[b] = place(new Picture(this, picture(pictures[b])), names[b], at);
         bridges[b]->hide();
         connect(bridges[b], &Picture::clicked, bridges[b], &QWidget::hide);
     }
     imgbrugeen = bridges[0];
     imgbrugtien = bridges[1];
     imgbrughonderd = bridges[2];
-
-    imgpijl = place(new Picture(this, picture("pijl")), "imgpijl", l.arrowLeft, 2880, 450, 990);
 }
 
 void ColumnScreen::buildBorrowingAids()
 {
-    const auto &col = m_config.layout->columnLeft;
+    const ColumnGeometry &g = columnGeometry;
     Line **strokeMembers[] = {&lneE, &lneT, &lneH, &lneD};
     const char *strokeNames[] = {"lneE", "lneT", "lneH", "lneD"};
     for (int c : m_config.strokes) {
         // Corner to corner over the digit of the first number.
+        const int left = columnLayout().columnLeft[c], top = g.firstRow;
+        const int near = g.strokeInset, far = g.cell - g.strokeInset;
         auto *s = new Line(
-            this, {col[c] + 60, firstRow + cell - 60}, {col[c] + cell - 60, firstRow + 60}, 5, palette::white);
+            this, {left + near, top + far}, {left + far, top + near}, g.strokeWidth, palette::white);
         s->setObjectName(QLatin1String(strokeNames[c]));
         s->hide();
         *strokeMembers[c] = s;
     }
 
-    lblbrug = dress(caption(place(new Label(this), "lblbrug", 4320, 1920, 1095, 495),
-                        QString::fromUtf8(m_config.hint), Qt::AlignCenter),
+    lblbrug = dress(
+        caption(place(new Label(this), "lblbrug", g.hint), QString::fromUtf8(m_config.hint), Qt::AlignCenter),
         {designFont(8, true), palette::black, palette::white});
     lblbrug->setWordWrap(true);
     lblbrug->hide();
-    imgbrugstop = place(new Picture(this, picture("waarschuwing")), "imgbrugstop", 4440, 960, 900, 780);
+    imgbrugstop = place(new Picture(this, picture("waarschuwing")), "imgbrugstop", g.warning);
     imgbrugstop->hide();
 
-    shpaklas = place(new Shape(this, false), "shpaklas", 120, 6240, 1695, 1095);
-    shpaklas->setBorder(palette::red, 4);
+    shpaklas = place(new Shape(this, false), "shpaklas", g.drillFrame);
+    shpaklas->setBorder(palette::red, g.drillFrameWidth);
     shpaklas->hide();
-    cmdaklas = place(new PictureButton(this), "cmdaklas", 360, 6360, 1215, 855);
+    cmdaklas = place(new PictureButton(this), "cmdaklas", g.drillButton);
     cmdaklas->setText(QStringLiteral("A klas"));
     dress(cmdaklas, {designFont(9.75, true), palette::black, palette::periwinkle});
     cmdaklas->setToolTip(QStringLiteral("help me "));
@@ -191,68 +244,63 @@ void ColumnScreen::buildBorrowingAids()
 
 void ColumnScreen::buildMessages()
 {
-    const ColumnLayout &l = *m_config.layout;
+    const ColumnLayout &l = columnLayout();
     lblhelp = dress(
-        caption(place(new Label(this), "lblhelp", l.help.left, l.help.top, l.help.width, l.help.height),
-            QString::fromUtf8(l.helpCaption), Qt::AlignCenter),
-        {designFont(12, true), palette::headerBlue, rgb(l.helpColour)});
+        caption(place(new Label(this), "lblhelp", l.help), QString::fromUtf8(l.helpCaption), Qt::AlignCenter),
+        {designFont(12, true), palette::headerBlue, l.helpColour});
     lblhelp->hide();
 
-    lblprima = dress(caption(place(new Label(this), "lblprima", l.verdictLeft, 3000, 3495, 615),
-                         QStringLiteral("PRIMA "), Qt::AlignCenter),
+    lblprima = dress(
+        caption(place(new Label(this), "lblprima", l.verdict), QStringLiteral("PRIMA "), Qt::AlignCenter),
         {designFont(24, true), palette::deepGreen, palette::lightGreen});
     lblprima->hide();
-
-    txtcontrole = dress(place(new TextBox(this), "txtcontrole", l.verdictLeft, 3720, 3495, 855),
-        {designFont(18, true), palette::navy, palette::lightGreen});
     // The record line is written by the program only.
-    txtcontrole->setReadOnly(true);
-    txtcontrole->setFocusPolicy(Qt::NoFocus);
+    txtcontrole = readOnly(dress(place(new TextBox(this), "txtcontrole", l.record),
+        {designFont(18, true), palette::navy, palette::lightGreen}));
 
-    for (int b = 0; b < 15; ++b) {
-        auto *t
-            = place(new TextBox(this), arrayName("Txtoef1", b), l.scoreLeft[b % 5], l.scoreTop, 1575, 360);
-        dress(t, {designFont(9.75), palette::black, palette::white});
-        t->setAlignment(Qt::AlignCenter);
-        t->setReadOnly(true);
-        t->setFocusPolicy(Qt::NoFocus);
-        t->setVisible(b < 5);
-        Txtoef1[b] = t;
+    for (int b = 0; b < int(Txtoef1.size()); ++b) {
+        const QRect at({l.scoreLeft[b % 5], l.scoreTop}, columnGeometry.scoreBox);
+        Txtoef1[b] = displayBox(
+            this, arrayName("Txtoef1", b), at, {designFont(9.75), palette::black, palette::white});
+        Txtoef1[b]->setVisible(b < 5);
     }
 }
 
 void ColumnScreen::buildButtons()
 {
-    const ColumnLayout &l = *m_config.layout;
-    auto button
-        = [&](const char *name, const char *pictureName, QColor colour, const char *tip, int left, int top) {
-              auto *b = place(new PictureButton(this, picture(pictureName)), name, left, top, 1215, 855);
-              setBackColor(b, colour);
-              b->setToolTip(QLatin1String(tip));
-              b->hide();
-              return b;
-          };
-    cmdnieuw = button("cmdnieuw", "raket", {192, 0, 192}, "START", l.startLeft, l.startTop);
+    const ColumnLayout &l = columnLayout();
+    auto button = [&](const char *name, const char *pictureName, QColor colour, const char *tip, QPoint at) {
+        auto *b
+            = place(new PictureButton(this, picture(pictureName)), name, QRect(at, columnGeometry.button));
+        setBackColor(b, colour);
+        b->setToolTip(QLatin1String(tip));
+        b->hide();
+        return b;
+    };
+    const QPoint start {l.startLeft, l.startTop};
+    const QPoint lights {l.lightLeft, l.lightTop};
+    cmdnieuw = button("cmdnieuw", "raket", palette::purple, "START", start);
     cmdnieuw->show();
-    cmdverbeter = button("cmdverbeter", "licht_groen", {0, 192, 0}, "CONTROLE", l.lightLeft, l.lightTop);
-    cmdoranje = button("cmdoranje", "licht_oranje", {255, 128, 0}, "CONTROLE", l.lightLeft, l.lightTop);
-    cmdverbeter2 = button("cmdverbeter2", "licht_rood", {255, 0, 0}, "OPNIEUW", l.lightLeft, l.lightTop);
-    cmdstop = button("cmdstop", "stop", {255, 128, 128}, "STOP", m_config.stopLeft, l.startTop);
-    cmdstop2 = button("cmdstop2", "stop", {128, 0, 0}, "STOP", l.lightLeft, l.lightTop);
+    cmdverbeter = button("cmdverbeter", "licht_groen", palette::midGreen, "CONTROLE", lights);
+    cmdoranje = button("cmdoranje", "licht_oranje", palette::orange, "CONTROLE", lights);
+    cmdverbeter2 = button("cmdverbeter2", "licht_rood", palette::red, "OPNIEUW", lights);
+    cmdstop = button("cmdstop", "stop", palette::pink, "STOP", {m_config.stopLeft, l.startTop});
+    cmdstop2 = button("cmdstop2", "stop", palette::darkRed, "STOP", lights);
     connect(cmdstop2, &QAbstractButton::clicked, this, &ColumnScreen::leaveToMenu);
 
-    Shape1 = place(new Shape(this), "Shape1", l.buttonPanel.left, l.buttonPanel.top, l.buttonPanel.width,
-        l.buttonPanel.height);
-    setBackColor(Shape1, rgb(l.buttonPanelColour));
-    Image2 = place(new Picture(this, picture("logo")), "Image2", l.logoLeft, l.logoTop, 480, 420);
+    Shape1 = place(new Shape(this), "Shape1", l.buttonPanel);
+    setBackColor(Shape1, l.buttonPanelColour);
+    Image2 = place(
+        new Picture(this, picture("logo")), "Image2", QRect({l.logoLeft, l.logoTop}, columnGeometry.logo));
     Image2->setToolTip(QStringLiteral("https://kolomaf.example.org"));
 }
 
 void ColumnScreen::buildEyes()
 {
-    const int left = m_config.layout->eyeLeft;
-    imgoog1 = place(new Picture(this, picture("oog_dicht")), "imgoog1", left, 120, 3525, 2880);
-    imgoog2 = place(new Picture(this, picture("oog_open")), "imgoog2", left, 120, 3480, 2880);
+    const ColumnGeometry &g = columnGeometry;
+    const QPoint at {columnLayout().eyeLeft, g.eyeTop};
+    imgoog1 = place(new Picture(this, picture("oog_dicht")), "imgoog1", QRect(at, g.closedEye));
+    imgoog2 = place(new Picture(this, picture("oog_open")), "imgoog2", QRect(at, g.openEye));
     tmroog = new Timer(this, "tmroog", 500, false);
     // Runs from the moment the screen exists: the eye closes within a second.
     tmroog2 = new Timer(this, "tmroog2", 1000, true);
@@ -269,8 +317,8 @@ void ColumnScreen::setStackingOrder()
     for (NumberRow *r : {rowFirst, rowSecond, rowAnswer})
         r->orderLeftToRight();
     stack({lblreeksE, lblreeksT, lblreeksH, lblreeksD, lbltientalplus, lblhonderdtalplus, lblduizendtalplus,
-        lbleenheid, imgbrugeen, imgbrugtien, imgbrughonderd, imgbrugstop, lblbrug, rowAnswer, lblhelp, lblprima,
-        txtcontrole});
+        lbleenheid, imgbrugeen, imgbrugtien, imgbrughonderd, imgbrugstop, lblbrug, rowAnswer, lblhelp,
+        lblprima, txtcontrole});
     for (TextBox *t : Txtoef1)
         stack({t});
     stack({imgoog1, imgoog2, imgpijl, Image2, shpaklas, cmdaklas, cmdnieuw, cmdstop});

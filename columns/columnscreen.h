@@ -78,7 +78,21 @@ protected:
     void closeRequested() override;
 
 private:
+    const ColumnLayout &columnLayout() const { return *m_config.layout; }
+    // A digit's square in a column, on the screen.
+    QRect cellRect(int column, int top) const;
+    NumberRow *numberRow(const char *name, const char *label, QPoint topLeft);
+    Label *digitLabel(QWidget *in, QPoint origin, int index, int column, int top);
+
     void buildGrid();
+    void buildNumbers();
+    void buildResults();
+    void buildMinusAndBar();
+    void buildAnswerCells();
+    void buildHeaders();
+    void buildColumnLines();
+    void buildPlusLabels();
+    void buildBridges();
     void buildBorrowingAids();
     void buildMessages();
     void buildButtons();
@@ -97,6 +111,9 @@ private:
     void cmdnieuw_Click();
     void newPlainExercise();
     void newBorrowingExercise();
+    void clearLastExercise();
+    void drawBorrowingExercise();
+    void showBorrowingStart();
     void wisLeenTekens();
     void showExercise(const Subtraction &x);
     // Typing and clicking the answer cells
@@ -105,19 +122,31 @@ private:
     void cellClicked(int column);
     // Checks and the series
     void cmdverbeter_Click();
+    void showPrima(const QString &line);
     void cmdoranje_Click();
+    void warnLetOp(const QString &line);
     void cmdstop_Click();
+    void hideBorrowMarks();
+    void clearScoreBoxes();
     // Borrowing and the bridge drill
     enum class BorrowFrom { Digit, LendingHeader, BorrowingHeader, ThousandsPlus };
     void borrowClick(BorrowFrom from);
+    void markTheLend();
+    void showBorrowHeaders(BorrowFrom from);
+    QString borrowHint(BorrowFrom from) const;
     void cmdaklas_Click();
 
     std::array<TextBox *, 4> cells() const;
     std::array<Label *, 4> headers() const;
     Label *plusLabel(int column) const;
+    // The digits of the first and the second number in a column.
+    qint16 topDigit(int column) const;
+    qint16 bottomDigit(int column) const;
     bool matches(int column) const;
     void showHeaders(std::initializer_list<Label *> which, const QColor &colour);
     void replaceUnreadableCells();
+    // lblprima: PRIMA, FOUT or LET OP on its colour.
+    void showVerdict(const QString &text, const QColor &colour);
     QString recordLine(const QString &difference) const;
     QString typedAnswer() const;
     void seriesRule();
