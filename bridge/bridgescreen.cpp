@@ -274,8 +274,6 @@ void BridgeDrillScreen::openFrom(Screen *from, int bottomDigit)
     cmdstop->show();
     show();
     from->hide();
-    mult1 = variable(from, "rest");
-    multrest = variable(from, "multrest");
     lblmult1->show();
     lblmult2->show();
     if (startgetal >= 0 && startgetal < beads)

@@ -61,8 +61,9 @@ public:
     BridgeDrillScreen(Runtime &rt, const BridgeConfig &config);
     const BridgeConfig &config() const { return m_config; }
 
-    // Shows the drill for the opener's borrowing column; the opener has set
-    // its startgetal, rest, multrest and verdertien.
+    // Shows the drill for the opener's borrowing column. The opener has set
+    // its own startgetal, rest, multrest and verdertien, and this drill's
+    // mult1 and multrest; the drill reads startgetal and verdertien back.
     void openFrom(Screen *opener, int bottomDigit);
 
     qint16 mult1 = 0, multrest = 0;

@@ -657,6 +657,9 @@ void ColumnScreen::cmdaklas_Click()
     rest = qint16(startgetal - bottom);
     multrest = top;
     verdertien = qint16(10 - rest);
+    // The drill's own variables take the hops; it reads the rest from here.
+    drill->mult1 = rest;
+    drill->multrest = multrest;
     drill->openFrom(this, bottom);
 }
 
