@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick: the smallest Qt Widgets program, one window with one label.
 #include <QApplication>
 #include <QFile>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start time, peak memory and idle CPU of kolomaf next to a minimal Qt
 # Widgets program, under Xvfb. Usage: bench/run.sh [RUNS]
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Starts a program and prints the milliseconds until a top-level window of
  * the given size is mapped on the X display. Usage: waitmap W H PROGRAM [ARGS] */
 #include <X11/Xlib.h>

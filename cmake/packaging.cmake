@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack -G DEB` (or the `package` target) makes kolomaf_<version>_<arch>.deb
 # from the install rules; the package installs under /usr whatever the
 # configured prefix.

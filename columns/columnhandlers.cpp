@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the pupil does on a column screen: START, typing the answer, the
 // green and orange checks and the end of a series.
 #include "bridge/bridgescreen.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DBUILD_DIR=... -DSTAGE=... -DEXPECTED=a,b,... [-DAPPSTREAMCLI=...] -P check-install.cmake
 # Installs BUILD_DIR with the prefix STAGE/usr and fails unless exactly the
 # EXPECTED files (relative to the prefix) arrive; then lets appstreamcli check

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/desktop.h"
 
 // Without X11 the window system places and frames the windows itself.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command inside a throw-away desktop session, as a pupil's desktop
 # would hold the program:
 #
@@ -14,7 +15,7 @@ set -u
 kind="${1:-}"
 shift || true
 [ "${1:-}" = "--" ] && shift
-[ $# -gt 0 ] || { sed -n '2,13s/^# \{0,1\}//p' "$0"; exit 2; }
+[ $# -gt 0 ] || { sed -n '3,14s/^# \{0,1\}//p' "$0"; exit 2; }
 
 case "$kind" in
   openbox | xfwm4 | weston) ;;

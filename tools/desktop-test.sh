@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The checks on real desktops, after the offscreen suites: one walk through
 # the program by real input under openbox, under xfwm4 and in a weston
 # session with XWayland (tests/desktop/walk.py), and every screen read

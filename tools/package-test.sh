@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CI: makes the Debian package, checks what it holds, installs it with apt,
 # starts the installed program under Xvfb until the welcome screen shows, and
 # purges the package again. Installs and removes packages: root or sudo.

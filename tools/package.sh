@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds a Release kolomaf into $BUILD_DIR (default build-pkg/) and
 # makes the Debian package there; prints its path. Install it with
 #   sudo apt-get install ./build-pkg/kolomaf_*.deb

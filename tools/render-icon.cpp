@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the application icon into the PNG sizes of the hicolor theme, at
 // build time: "kolomaf-render-icon SVG DIR NAME SIZE..." writes
 // DIR/SIZExSIZE/apps/NAME.png for every SIZE.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders a screenshot of every screen under Xvfb into docs/screenshots/,
 # or of the NAME:STATE arguments only.
 set -euo pipefail

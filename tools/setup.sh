@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages kolomaf needs when they are missing, then
 # configures and builds into $BUILD_DIR (default build/). Extra arguments go
 # to CMake's configure step.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs every test: the suites on the offscreen platform,
 # then the checks on real desktops (tools/desktop-test.sh), unless
 # KOLOMAF_DESKTOP_TESTS=0.

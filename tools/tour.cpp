@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Walks the program to one screen, as a pupil would, for screenshots and the
 // benchmark. "kolomaf-tour NAME" prints "ready X Y W H" once NAME is on
 // screen and keeps running; "kolomaf-tour --memory" opens every screen once

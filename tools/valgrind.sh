@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One long random-pupil run under valgrind's memcheck: any invalid read or
 # write, or a definite leak, fails it. Arguments: seed and number of events.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the pupil does on the writing screen: the name, a new exercise,
 // copying and its check, the answer and its check, and the series.
 #include "core/numbers.h"
