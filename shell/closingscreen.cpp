@@ -19,6 +19,15 @@ ClosingScreen::ClosingScreen(Runtime &rt)
     // Nothing stops the count, so there is no close button to offer.
     setWindowFlag(Qt::WindowCloseButtonHint, false);
 
+    buildCredits();
+    buildPictures();
+    buildStatusBar();
+    stack({Frame1, Image3, Image4, lblgeld, StatusBar1, ProgressBar1});
+}
+
+// The light-yellow panel: who made it, with a portrait.
+void ClosingScreen::buildCredits()
+{
     Frame1 = place(new Panel(this), "Frame1", 1560, 360, 7080, 4050);
     setBackColor(Frame1, palette::paleYellow);
     const Look bold12 {designFont(12, true), palette::black, palette::paleYellow, false};
@@ -44,19 +53,26 @@ ClosingScreen::ClosingScreen(Runtime &rt)
             = dress(caption(place(new Label(Frame1), creditLines[i].name, 2280, 1800 + 360 * i, 4680, 330),
                         QString::fromUtf8(creditLines[i].text)),
                 {designFont(10), palette::black, palette::paleYellow, false});
+}
+
+void ClosingScreen::buildPictures()
+{
     imgportret = place(new Picture(Frame1, picture("portret")), "imgportret", 240, 360, 1800, 2400);
     imgportret->setToolTip(QStringLiteral("meester Kolom"));
     Imgzon = place(new Picture(Frame1, picture("zon_deco")), "Imgzon", 5880, 3000, 960, 960);
-
     Image3 = place(new Picture(this, picture("ster")), "Image3", 8760, 4080, 480, 420);
     Image3->setToolTip(QStringLiteral("Tot de volgende keer!"));
     Image4 = place(new Picture(this, picture("lieveheersbeestje")), "Image4", 120, 4080, 480, 420);
     Image4->setToolTip(QStringLiteral("Tot de volgende keer!"));
+}
 
+// The free-of-charge notice, and the status bar whose second panel holds
+// the progress of the count.
+void ClosingScreen::buildStatusBar()
+{
     lblgeld
         = dress(caption(place(new Label(this), "lblgeld", 1560, 4440, 7080, 735), QString(), Qt::AlignCenter),
             {designFont(11, true), palette::white, palette::navy});
-
     StatusBar1 = place(new StatusBar(this,
                            {{StatusBar::Style::Text, 3528, {}}, {StatusBar::Style::Text, 6174, {}},
                                {StatusBar::Style::Date, 2117, {}}, {StatusBar::Style::Time, 1764, {}},
@@ -66,7 +82,6 @@ ClosingScreen::ClosingScreen(Runtime &rt)
     ProgressBar1->setTextVisible(false);
     Timer1 = new Timer(this, "Timer1", 75, false);
     connect(Timer1, &Timer::tick, this, &ClosingScreen::Timer1_Timer);
-    stack({Frame1, Image3, Image4, lblgeld, StatusBar1, ProgressBar1});
 }
 
 void ClosingScreen::load()

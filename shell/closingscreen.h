@@ -36,6 +36,9 @@ protected:
     void activate() override;
 
 private:
+    void buildCredits();
+    void buildPictures();
+    void buildStatusBar();
     void toonvoortgang(bool tonen);
     void Timer1_Timer();
 };

@@ -17,6 +17,17 @@ WelcomeScreen::WelcomeScreen(Runtime &rt)
     setAccessibleName(QStringLiteral("Welkom bij kolomaf"));
     setBackColor(this, QColor(112, 101, 109));
 
+    buildPanel();
+    buildDecorations();
+    buildCredits();
+    stack({Shape3, Label11, cmdkombinnen});
+    stack({Frame1_1, Image1[0], Image1[1], Image1[2], Image1[3], lblpartner2, Label4, Label5});
+    cmdkombinnen->setFocus();
+}
+
+// The pale-yellow upper part with the start button.
+void WelcomeScreen::buildPanel()
+{
     Frame1_1 = place(new Panel(this), "Frame1(1)", 0, 0, 18989, 4684);
     setBackColor(Frame1_1, palette::paleYellow);
     Shape3 = place(new Shape(Frame1_1), "Shape3", 1920, 720, 7455, 4215);
@@ -30,34 +41,34 @@ WelcomeScreen::WelcomeScreen(Runtime &rt)
     cmdkombinnen->setText(QStringLiteral("Klik hier en start !"));
     dress(cmdkombinnen, {designFont(18, true), palette::black, palette::white});
     connect(cmdkombinnen, &QAbstractButton::clicked, this, [this] { openFirstChoice(runtime()); });
+}
 
+void WelcomeScreen::buildDecorations()
+{
     const struct
     {
         const char *pictureName;
-        int left, top, width, height;
-    } decorations[] = {{"welkom_zon", 120, 3960, 1635, 1710}, {"welkom_bloem", 9480, 3960, 1635, 1710},
-        {"lieveheersbeestje", 10560, 5640, 480, 420}, {"ster", 0, 5640, 480, 420}};
-    for (int i = 0; i < 4; ++i) {
-        const auto &d = decorations[i];
-        Image1[i] = place(new Picture(this, picture(d.pictureName)), arrayName("Image1", i), d.left, d.top,
-            d.width, d.height);
-    }
+        QRect place;
+    } decorations[] = {{"welkom_zon", {120, 3960, 1635, 1710}}, {"welkom_bloem", {9480, 3960, 1635, 1710}},
+        {"lieveheersbeestje", {10560, 5640, 480, 420}}, {"ster", {0, 5640, 480, 420}}};
+    for (int i = 0; i < 4; ++i)
+        Image1[i] = place(new Picture(this, picture(decorations[i].pictureName)), arrayName("Image1", i),
+            decorations[i].place);
+}
 
-    const Look onNavy {designFont(12, true), palette::white, palette::navy};
+// The maker's name and the free-software lines on navy.
+void WelcomeScreen::buildCredits()
+{
     lblpartner2 = place(new Label(this), "lblpartner2", 1920, 4920, 7455, 615);
     caption(lblpartner2, QStringLiteral("TELLEGOED"), Qt::AlignCenter);
     dress(lblpartner2, {designFont(24, true), palette::white, palette::navy});
     Label4 = place(new Label(this), "Label4", 1920, 5520, 7455, 495);
     caption(Label4, QStringLiteral("Gratis te verspreiden software"), Qt::AlignCenter);
-    dress(Label4, onNavy);
+    dress(Label4, {designFont(12, true), palette::white, palette::navy});
     Label5 = place(new Label(this), "Label5", 0, 6120, 11160, 600);
     caption(
         Label5, QStringLiteral("Ontwikkeld in Vlaanderen, voor de klas, van 2024 tot 2026"), Qt::AlignCenter);
     dress(Label5, {designFont(10), palette::white, palette::navy});
-
-    stack({Shape3, Label11, cmdkombinnen});
-    stack({Frame1_1, Image1[0], Image1[1], Image1[2], Image1[3], lblpartner2, Label4, Label5});
-    cmdkombinnen->setFocus();
 }
 
 void WelcomeScreen::load()

@@ -26,6 +26,11 @@ protected:
     void load() override;
     void activate() override;
     void closeRequested() override;
+
+private:
+    void buildPanel();
+    void buildDecorations();
+    void buildCredits();
 };
 
 } // namespace kolomaf

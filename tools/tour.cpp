@@ -173,6 +173,111 @@ long peakKiB()
     return -1;
 }
 
+// Opens every screen once, as the memory benchmark wants, and prints the
+// peak memory of the process.
+int openEveryScreen(Runtime &rt, QApplication &app)
+{
+    for (const char *name :
+        {screens::noBorrowing, screens::borrowTen, screens::borrowHundred, screens::borrowThousand}) {
+        walkTo(rt, QLatin1String(name));
+        app.processEvents();
+        rt.screen<ColumnScreen>(name)->cmdstop2->click();
+        press(rt, screens::columnMenu, "cmdeinde");
+        app.processEvents();
+    }
+    for (const BridgeConfig &c : bridgeConfigs) {
+        walkTo(rt, QLatin1String(c.opener));
+        auto *opener = rt.screen<ColumnScreen>(c.opener);
+        playState(opener, QStringLiteral("borrow"));
+        opener->cmdaklas->click();
+        app.processEvents();
+        rt.screen<BridgeDrillScreen>(c.name)->cmdstop->click();
+        app.processEvents();
+        opener->hide();
+        press(rt, screens::columnMenu, "cmdeinde");
+    }
+    walkTo(rt, screens::writing);
+    app.processEvents();
+    playWriting(rt.screen<WritingScreen>(screens::writing), QStringLiteral("prima"));
+    press(rt, screens::writing, "cmdstop2");
+    for (const char *name : {screens::placeValue, screens::sums, screens::differences}) {
+        walkTo(rt, QLatin1String(name));
+        app.processEvents();
+        press(rt, name, "cmdstart");
+        rt.screen(name)->hide();
+    }
+    walkTo(rt, screens::closing);
+    QTimer::singleShot(500, &app, [] {
+        std::printf("peak_kib %ld\n", peakKiB());
+        std::fflush(stdout);
+        std::_Exit(0);
+    });
+    return app.exec();
+}
+
+// A drill screen is reached through a borrow on its opening screen; STATE
+// open, ten or done.
+bool reachDrill(Runtime &rt, const QString &target, const QString &state)
+{
+    for (const BridgeConfig &c : bridgeConfigs)
+        if (target == QLatin1String(c.name)) {
+            walkTo(rt, QLatin1String(c.opener));
+            auto *opener = rt.screen<ColumnScreen>(c.opener);
+            playState(opener, QStringLiteral("borrow"));
+            opener->cmdaklas->click();
+            auto *drill = rt.screen<BridgeDrillScreen>(target);
+            if (state == QLatin1String("ten") || state == QLatin1String("done"))
+                drill->cmdnaar10->click();
+            if (state == QLatin1String("done"))
+                drill->cmdverder->click();
+            return true;
+        }
+    return false;
+}
+
+// The demonstration screens: STATE is how many presses, 1 to 4; on the
+// two-number screens "easy" shows an easy subtraction, "lend" a borrow.
+void playDemonstration(Runtime &rt, const QString &target, const QString &state)
+{
+    int presses = state.toInt();
+    if (auto *two = rt.screen<HardOrEasyScreen>(target); two && !state.isEmpty()) {
+        const bool easy = state == QLatin1String("easy");
+        QList<int> digits = easy ? QList<int> {8, 3, 6, 2, 0, 0} : QList<int> {2, 5, 1, 4, 0, 0};
+        if (target == screens::sums)
+            digits << digits[0] << digits[1];
+        digits << 7 << 3;
+        rt.setRandom(std::make_unique<FixedDigits>(digits));
+        if (presses == 0)
+            presses = 4;
+    }
+    for (int press = 0; press < presses; ++press)
+        if (auto *b = qobject_cast<QAbstractButton *>(
+                QApplication::focusWidget() ? QApplication::focusWidget() : rt.screen(target)->focusWidget()))
+            b->click();
+    if (state == QLatin1String("lend"))
+        Q_EMIT rt.screen<DifferencesScreen>(target)->txttiental->clicked();
+}
+
+// Every caption button the pupil sees, where it is on the display, for the
+// screen-reader check ("button X Y W H CAPTION"), then "ready" with the
+// screen's frame.
+void reportWhenShown(Runtime &rt, const QString &target, QApplication &app)
+{
+    QTimer::singleShot(target == screens::closing ? 2500 : 400, &app, [&rt, target] {
+        Screen *s = rt.screen(target);
+        // Buttons stacked in one place: the one in front.
+        for (QAbstractButton *b : s->findChildren<QAbstractButton *>())
+            if (b->isVisible() && !b->text().isEmpty() && s->childAt(b->mapTo(s, b->rect().center())) == b) {
+                const QPoint at = b->mapToGlobal(QPoint());
+                std::printf("button %d %d %d %d %s\n", at.x(), at.y(), b->width(), b->height(),
+                    qUtf8Printable(b->text()));
+            }
+        const QRect g = s->frameGeometry();
+        std::printf("ready %d %d %d %d\n", g.x(), g.y(), g.width(), g.height());
+        std::fflush(stdout);
+    });
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -192,107 +297,20 @@ int main(int argc, char *argv[])
     Runtime rt;
     registerAllScreens(rt);
     rt.start(screens::mainWindow);
+    if (target == QLatin1String("--memory"))
+        return openEveryScreen(rt, app);
 
-    if (target == QLatin1String("--memory")) {
-        for (const char *name :
-            {screens::noBorrowing, screens::borrowTen, screens::borrowHundred, screens::borrowThousand}) {
-            walkTo(rt, QLatin1String(name));
-            app.processEvents();
-            rt.screen<ColumnScreen>(QLatin1String(name))->cmdstop2->click();
-            press(rt, screens::columnMenu, "cmdeinde");
-            app.processEvents();
-        }
-        for (const BridgeConfig &c : bridgeConfigs) {
-            walkTo(rt, QLatin1String(c.opener));
-            auto *opener = rt.screen<ColumnScreen>(QLatin1String(c.opener));
-            playState(opener, QStringLiteral("borrow"));
-            opener->cmdaklas->click();
-            app.processEvents();
-            rt.screen<BridgeDrillScreen>(QLatin1String(c.name))->cmdstop->click();
-            app.processEvents();
-            opener->hide();
-            press(rt, screens::columnMenu, "cmdeinde");
-        }
-        walkTo(rt, screens::writing);
-        app.processEvents();
-        playWriting(rt.screen<WritingScreen>(screens::writing), QStringLiteral("prima"));
-        press(rt, screens::writing, "cmdstop2");
-        for (const char *name : {screens::placeValue, screens::sums, screens::differences}) {
-            walkTo(rt, QLatin1String(name));
-            app.processEvents();
-            press(rt, name, "cmdstart");
-            rt.screen(QLatin1String(name))->hide();
-        }
-        walkTo(rt, screens::closing);
-        QTimer::singleShot(500, &app, [] {
-            std::printf("peak_kib %ld\n", peakKiB());
-            std::fflush(stdout);
-            std::_Exit(0);
-        });
-        return app.exec();
-    }
-
-    // A drill screen is reached through a borrow on its opening screen.
-    bool reached = false;
-    for (const BridgeConfig &c : bridgeConfigs)
-        if (target == QLatin1String(c.name)) {
-            walkTo(rt, QLatin1String(c.opener));
-            auto *opener = rt.screen<ColumnScreen>(QLatin1String(c.opener));
-            playState(opener, QStringLiteral("borrow"));
-            opener->cmdaklas->click();
-            auto *drill = rt.screen<BridgeDrillScreen>(target);
-            if (state == QLatin1String("ten") || state == QLatin1String("done"))
-                drill->cmdnaar10->click();
-            if (state == QLatin1String("done"))
-                drill->cmdverder->click();
-            reached = true;
-        }
-
-    if (!reached && !walkTo(rt, target)) {
+    if (!reachDrill(rt, target, state) && !walkTo(rt, target)) {
         std::fprintf(stderr, "kolomaf-tour: no way to %s\n", argv[1]);
         return 2;
     }
-    // The demonstration screens: STATE is how many presses, 1 to 4; on the
-    // two-number screens "easy" shows an easy subtraction, "lend" a borrow.
-    int presses = state.toInt();
-    if (auto *two = rt.screen<HardOrEasyScreen>(target); two && !state.isEmpty()) {
-        const bool easy = state == QLatin1String("easy");
-        const bool sums = target == screens::sums;
-        QList<int> digits = easy ? QList<int> {8, 3, 6, 2, 0, 0} : QList<int> {2, 5, 1, 4, 0, 0};
-        if (sums)
-            digits << digits[0] << digits[1];
-        digits << 7 << 3;
-        rt.setRandom(std::make_unique<FixedDigits>(digits));
-        if (presses == 0)
-            presses = 4;
-    }
     if (target.startsWith(QLatin1String("frmtest")))
-        for (int press = 0; press < presses; ++press)
-            if (auto *b = qobject_cast<QAbstractButton *>(QApplication::focusWidget()
-                        ? QApplication::focusWidget()
-                        : rt.screen(target)->focusWidget()))
-                b->click();
-    if (state == QLatin1String("lend"))
-        Q_EMIT rt.screen<DifferencesScreen>(target)->txttiental->clicked();
+        playDemonstration(rt, target, state);
     if (!state.isEmpty())
         if (auto *column = rt.screen<ColumnScreen>(target))
             playState(column, state);
     if (auto *writing = rt.screen<WritingScreen>(target))
         playWriting(writing, state);
-    // Every caption button the pupil sees, where it is on the display, for
-    // the screen-reader check ("button X Y W H CAPTION"), then "ready".
-    QTimer::singleShot(target == screens::closing ? 2500 : 400, &app, [&rt, target] {
-        Screen *s = rt.screen(target);
-        // Buttons stacked in one place: the one in front.
-        for (QAbstractButton *b : s->findChildren<QAbstractButton *>())
-            if (b->isVisible() && !b->text().isEmpty() && s->childAt(b->mapTo(s, b->rect().center())) == b) {
-                const QPoint at = b->mapToGlobal(QPoint());
-                std::printf("button %d %d %d %d %s\n", at.x(), at.y(), b->width(), b->height(),
-                    qUtf8Printable(b->text()));
-            }
-        const QRect g = s->frameGeometry();
-        std::printf("ready %d %d %d %d\n", g.x(), g.y(), g.width(), g.height());
-        std::fflush(stdout);
-    });
+    reportWhenShown(rt, target, app);
     return app.exec();
 }
