@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -40,11 +41,18 @@ xcb_connection_t *connection()
     return x11 ? x11->connection() : nullptr;
 }
 
-xcb_atom_t atom(xcb_connection_t *c, const char *name)
+// Interns the names in one round trip.
+template <size_t N> std::array<xcb_atom_t, N> atoms(xcb_connection_t *c, const char *const (&names)[N])
 {
-    auto r
-        = reply(xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr));
-    return r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::array<xcb_intern_atom_cookie_t, N> cookies;
+    for (size_t i = 0; i < N; ++i)
+        cookies[i] = xcb_intern_atom(c, 0, uint16_t(std::strlen(names[i])), names[i]);
+    std::array<xcb_atom_t, N> out;
+    for (size_t i = 0; i < N; ++i) {
+        auto r = reply(xcb_intern_atom_reply(c, cookies[i], nullptr));
+        out[i] = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
+    }
+    return out;
 }
 
 std::vector<uint32_t> property(xcb_connection_t *c, xcb_window_t w, xcb_atom_t name, xcb_atom_t type)
@@ -174,8 +182,6 @@ public:
     {
         if (!manager())
             return std::nullopt;
-        if (m_active == XCB_ATOM_NONE)
-            m_active = atom(m_c, "_NET_ACTIVE_WINDOW");
         const auto active = property(m_c, m_root, m_active, XCB_ATOM_WINDOW);
         if (active.empty())
             return std::nullopt;
@@ -198,10 +204,14 @@ private:
             return false;
         if (m_root == XCB_WINDOW_NONE) {
             m_root = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data->root;
-            m_check = atom(m_c, "_NET_SUPPORTING_WM_CHECK");
-            m_supported = atom(m_c, "_NET_SUPPORTED");
-            m_request = atom(m_c, "_NET_REQUEST_FRAME_EXTENTS");
-            m_extents = atom(m_c, "_NET_FRAME_EXTENTS");
+            const auto a = atoms(m_c,
+                {"_NET_SUPPORTING_WM_CHECK", "_NET_SUPPORTED", "_NET_REQUEST_FRAME_EXTENTS",
+                    "_NET_FRAME_EXTENTS", "_NET_ACTIVE_WINDOW"});
+            m_check = a[0];
+            m_supported = a[1];
+            m_request = a[2];
+            m_extents = a[3];
+            m_active = a[4];
         }
         // A window manager names a window of its own on the root, and that
         // window names itself.

@@ -16,8 +16,12 @@ run() { # NAME CMD...: runs one check under its own D-Bus session
   shift
   echo "desktop-test: $name"
   # The session's own daemons chatter; what is left is the check's.
-  dbus-run-session -- "$@" 2>&1 | grep --line-buffered -v -e 'dbus-daemon' -e 'SpiRegistry' -e 'xfconfd' -e '^$' || true
-  ((PIPESTATUS[0] == 0)) || failed+=("$name")
+  local status
+  set +e
+  dbus-run-session -- "$@" 2>&1 | grep --line-buffered -v -e 'dbus-daemon' -e 'SpiRegistry' -e 'xfconfd' -e '^$'
+  status=${PIPESTATUS[0]}
+  set -e
+  ((status == 0)) || failed+=("$name")
 }
 
 for session in openbox xfwm4 weston; do
