@@ -127,19 +127,20 @@ private Q_SLOTS:
     void namesSayWhatAPupilSees()
     {
         Screen *choice = p->rt.screen(QStringLiteral("frmkiesbasis"));
-        // Called by what it shows or depicts; the tool tip describes.
+        // Called by what it shows or depicts; the tool tip describes. A
+        // missing control has no name.
+        auto name = [](QWidget *w) { return w ? w->accessibleName() : QString(); };
         QAccessibleInterface *leer = QAccessible::queryAccessibleInterface(test::control(choice, "Command1"));
+        QVERIFY(leer);
         QCOMPARE(leer->text(QAccessible::Name), QStringLiteral("Ik kijk naar een getal"));
         QCOMPARE(leer->text(QAccessible::Description), QStringLiteral("L E E R "));
-        QCOMPARE(test::control(choice, "cmdeinde")->accessibleName(), QStringLiteral("STOP"));
-        QCOMPARE(test::control(choice, "Image2")->accessibleName(), QStringLiteral("telraam"));
+        QCOMPARE(name(test::control(choice, "cmdeinde")), QStringLiteral("STOP"));
+        QCOMPARE(name(test::control(choice, "Image2")), QStringLiteral("telraam"));
         auto *writing = p->rt.screen(QStringLiteral("frmcijferschrijf"));
-        QCOMPARE(test::control<QWidget>(writing, "cmdnieuw")->accessibleName(), QStringLiteral("vliegtuig"));
-        QCOMPARE(
-            test::control<QWidget>(writing, "Txtoef1(3)")->accessibleName(), QStringLiteral("oefening 4"));
+        QCOMPARE(name(test::control(writing, "cmdnieuw")), QStringLiteral("vliegtuig"));
+        QCOMPARE(name(test::control(writing, "Txtoef1(3)")), QStringLiteral("oefening 4"));
         auto *column = p->rt.screen(QStringLiteral("CIFERMBE"));
-        QCOMPARE(
-            test::control<QWidget>(column, "txttientallen")->accessibleName(), QStringLiteral("tientallen"));
+        QCOMPARE(name(test::control(column, "txttientallen")), QStringLiteral("tientallen"));
     }
 
     void textsFitInEveryStartState()
