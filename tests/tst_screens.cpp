@@ -168,7 +168,8 @@ private Q_SLOTS:
                     if (s->isVisible())
                         collectMisfits(s, misfits);
             };
-            pupil.run();
+            if (!pupil.run())
+                return;
         }
         QStringList all(misfits.cbegin(), misfits.cend());
         all.sort();
