@@ -80,29 +80,33 @@ public:
     {
     }
 
-    void run()
+    // False at the first failed check, which has been reported: the run
+    // ends there.
+    [[nodiscard]] bool run()
     {
         newSession();
         for (m_event = 0; m_event < m_events; ++m_event) {
             act();
             stopTheClock();
             QCoreApplication::processEvents();
-            if (QTest::currentTestFailed())
-                return;
-            check();
+            if (QTest::currentTestFailed() || !check())
+                return false;
             if (afterEachEvent && !m_program->rt.ended())
                 afterEachEvent(*m_program);
             if (QTest::currentTestFailed())
-                return;
+                return false;
             if (m_program->exitStatus != -1 || m_program->rt.ended()) {
-                expect(m_program->exitStatus == 0, "the program ended with a status other than 0");
+                if (!expect(m_program->exitStatus == 0, "the program ended with a status other than 0"))
+                    return false;
                 for (Screen *s : m_program->rt.loadedScreens())
-                    expect(!s->isVisible(), "a screen stayed up after the end");
+                    if (!expect(!s->isVisible(), "a screen stayed up after the end"))
+                        return false;
                 ++sessions;
                 note(QStringLiteral("the program ended; a new session starts"));
                 newSession();
             }
         }
+        return true;
     }
 
     int sessions = 0, rightChecks = 0;
@@ -143,16 +147,17 @@ private:
             m_log.removeFirst();
     }
 
-    void expect(bool ok, const char *what)
+    // Reports a failed check as the test's failure; the caller stops on false.
+    [[nodiscard]] bool expect(bool ok, const char *what)
     {
-        if (!ok && !QTest::currentTestFailed())
-            qInfo("%s", qPrintable(m_log.join(QLatin1Char('\n'))));
-        if (!ok)
-            QTest::qFail(qPrintable(QStringLiteral("seed %1, event %2: %3")
-                                        .arg(m_seed)
-                                        .arg(m_event)
-                                        .arg(QLatin1String(what))),
-                __FILE__, __LINE__);
+        if (ok)
+            return true;
+        qInfo("%s", qPrintable(m_log.join(QLatin1Char('\n'))));
+        QTest::qFail(
+            qPrintable(
+                QStringLiteral("seed %1, event %2: %3").arg(m_seed).arg(m_event).arg(QLatin1String(what))),
+            __FILE__, __LINE__);
+        return false;
     }
 
     QList<Screen *> visibleScreens() const
@@ -347,10 +352,10 @@ private:
             }
     }
 
-    void check()
+    [[nodiscard]] bool check()
     {
         if (m_program->rt.ended())
-            return;
+            return true;
         bool leftAColumnScreen = false;
         for (auto it = m_boxesBefore.cbegin(); it != m_boxesBefore.cend(); ++it) {
             ColumnScreen *c = it.key();
@@ -365,29 +370,31 @@ private:
         }
         if (leftAColumnScreen) {
             auto *menu = m_program->screen<ColumnMenuScreen>("frmbasis");
-            expect(menu && menu->lblgemaakt->text() == QString::number(m_seenRight),
-                qPrintable(QStringLiteral("the running total shows %1 after %2 right answers")
-                               .arg(menu ? menu->lblgemaakt->text() : QString())
-                               .arg(m_seenRight)));
+            if (!expect(menu && menu->lblgemaakt->text() == QString::number(m_seenRight),
+                    qPrintable(QStringLiteral("the running total shows %1 after %2 right answers")
+                                   .arg(menu ? menu->lblgemaakt->text() : QString())
+                                   .arg(m_seenRight))))
+                return false;
         }
 
         if (auto *menu = m_program->rt.isLoaded(QStringLiteral("frmbasis"))
                 ? m_program->screen<ColumnMenuScreen>("frmbasis")
                 : nullptr) {
             const int total = menu->lblgemaakt->text().toInt();
-            expect(total >= m_lastTotal,
-                qPrintable(
-                    QStringLiteral("the running total went down from %1 to %2").arg(m_lastTotal).arg(total)));
+            if (!expect(total >= m_lastTotal,
+                    qPrintable(QStringLiteral("the running total went down from %1 to %2")
+                                   .arg(m_lastTotal)
+                                   .arg(total))))
+                return false;
             m_lastTotal = total;
         }
-        for (Screen *s : m_program->rt.loadedScreens()) {
-            checkVariables(s);
-            checkScoreBoxes(s);
-        }
-        expect(usableScreenInFront(), "no screen the pupil can act on");
+        for (Screen *s : m_program->rt.loadedScreens())
+            if (!checkVariables(s) || !checkScoreBoxes(s))
+                return false;
+        return expect(usableScreenInFront(), "no screen the pupil can act on");
     }
 
-    void checkVariables(Screen *s)
+    [[nodiscard]] bool checkVariables(Screen *s)
     {
         const QMetaObject *meta = s->metaObject();
         for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
@@ -398,15 +405,16 @@ private:
             // 16-bit value would be.
             const int v = prop.read(s).value<qint16>();
             if (v < -999)
-                expect(false,
+                return expect(false,
                     qPrintable(QStringLiteral("%1.%2 wrapped to %3")
                                    .arg(s->objectName(), QLatin1String(prop.name()))
                                    .arg(v)));
         }
+        return true;
     }
 
     // Only boxes of the series the screen can hold are ever written.
-    void checkScoreBoxes(Screen *s)
+    [[nodiscard]] bool checkScoreBoxes(Screen *s)
     {
         int rows = 0;
         if (qobject_cast<ColumnScreen *>(s))
@@ -414,15 +422,16 @@ private:
         else if (s->objectName() == QLatin1String("frmcijferschrijf"))
             rows = 11;
         else
-            return;
+            return true;
         for (QLineEdit *t : s->findChildren<QLineEdit *>()) {
             const QString name = t->objectName();
             if (!name.startsWith(QLatin1String("Txtoef1(")) || t->text().isEmpty())
                 continue;
             if (name.mid(8).chopped(1).toInt() >= rows)
-                expect(
+                return expect(
                     false, qPrintable(QStringLiteral("%1 wrote %2").arg(s->objectName(), t->objectName())));
         }
+        return true;
     }
 
     // A visible screen with a button or an entry box the pupil can reach, or

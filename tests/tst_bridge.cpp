@@ -22,7 +22,9 @@ class TestBridge : public QObject
     std::unique_ptr<test::Program> p;
     ColumnMenuScreen *menu() { return p->screen<ColumnMenuScreen>("frmbasis"); }
 
-    ColumnScreen *open(const char *name, const QList<int> &script = {}, int exercises = 1)
+    // Shows the screen and starts the first exercise of the script, if any;
+    // null when START is blocked.
+    [[nodiscard]] ColumnScreen *open(const char *name, const QList<int> &script = {}, int exercises = 1)
     {
         auto *s = p->screen<ColumnScreen>(name);
         menu()->hide();
@@ -31,9 +33,7 @@ class TestBridge : public QObject
         for (int k = 0; k < exercises; ++k)
             all += script;
         p->rt.setRandom(std::make_unique<test::ScriptedRandom>(all));
-        if (!script.isEmpty())
-            click(s->cmdnieuw);
-        return s;
+        return (script.isEmpty() || click(s->cmdnieuw)) ? s : nullptr;
     }
     static QList<int> greenBeads(BridgeDrillScreen *d)
     {
@@ -126,8 +126,9 @@ private Q_SLOTS:
         QFETCH(QString, borrowing);
         QFETCH(QString, hint);
         ColumnScreen *s = open(qPrintable(screen), script);
+        QVERIFY(s);
         for (int twice = 0; twice < 2; ++twice) { // a second click changes nothing
-            click(s->lblgetal[clicked]);
+            QVERIFY(click(s->lblgetal[clicked]));
             auto *l = test::control<QLabel>(s, lendingMark);
             auto *b = test::control<QLabel>(s, borrowingMark);
             QVERIFY(shown(l) && shown(b));
@@ -164,10 +165,11 @@ private Q_SLOTS:
         QFETCH(bool, lowerHeaders);
         QFETCH(QString, hint);
         ColumnScreen *s = open("CIFERMBH", {2, 1, 5, 4, 3, 4});
-        click(s->lblgetal[0]); // brings up the thousands mark
+        QVERIFY(s);
+        QVERIFY(click(s->lblgetal[0])); // brings up the thousands mark
         s->lblreeksT->show();
         s->lblreeksE->show();
-        click(test::control(s, control));
+        QVERIFY(click(test::control(s, control)));
         QVERIFY(shown(s->lblreeksD) && shown(s->lblreeksH));
         QCOMPARE(shown(s->lblreeksT), lowerHeaders);
         QCOMPARE(shown(s->lblreeksE), lowerHeaders);
@@ -177,18 +179,21 @@ private Q_SLOTS:
     void headersBorrowOnTheOtherScreens()
     {
         ColumnScreen *e = open("CIFERMBE", {2, 7, 5, 1, 3, 1});
-        click(e->lblreeksT);
+        QVERIFY(e);
+        QVERIFY(click(e->lblreeksT));
         QVERIFY(shown(e->lblreeksE) && shown(e->lblreeksT) && shown(e->lblreeksH) && !shown(e->lblreeksD));
         QCOMPARE(e->lbleenheid->text(), QStringLiteral("12"));
         ColumnScreen *t = open("CIFERMBT", {2, 1, 5, 7, 3, 1});
-        click(t->lblreeksH);
+        QVERIFY(t);
+        QVERIFY(click(t->lblreeksH));
         QVERIFY(!shown(t->lblreeksE) && shown(t->lblreeksT) && shown(t->lblreeksH) && !shown(t->lblreeksD));
     }
 
     void aDigitUnderAStrokeStillTakesTheClick()
     {
         ColumnScreen *s = open("CIFERMBT", {2, 1, 5, 7, 3, 1});
-        click(s->lblgetal[2]);
+        QVERIFY(s);
+        QVERIFY(click(s->lblgetal[2]));
         QVERIFY(shown(s->lneT));
         QSignalSpy clicks(s->lblgetal[2], &Label::clicked);
         test::clickAt(s, s->lblgetal[2]->mapTo(s, s->lblgetal[2]->rect().center()));
@@ -198,8 +203,9 @@ private Q_SLOTS:
     void plainScreenDoesNotBorrow()
     {
         ColumnScreen *s = open("Kolomaf1000zb", {4, 1, 5, 2, 7, 3});
-        click(s->lblgetal[0]);
-        click(s->lblgetal[3]);
+        QVERIFY(s);
+        QVERIFY(click(s->lblgetal[0]));
+        QVERIFY(click(s->lblgetal[3]));
         QVERIFY(!shown(s->lbltientalplus) && !shown(s->lblhonderdtalplus));
         QCOMPARE(s->lblhelp->text(), QStringLiteral(" eenheden aftrekken"));
     }
@@ -238,8 +244,9 @@ private Q_SLOTS:
         QFETCH(int, rest);
         QFETCH(QString, focus);
         ColumnScreen *s = open(qPrintable(screen), script);
-        click(s->lblgetal[0]);
-        click(s->cmdaklas);
+        QVERIFY(s);
+        QVERIFY(click(s->lblgetal[0]));
+        QVERIFY(click(s->cmdaklas));
         auto *d = p->rt.screen<BridgeDrillScreen>(QLatin1String(s->config().drill));
         QVERIFY(shown(d) && !shown(s));
         QCOMPARE(p->rt.activeScreen(), d);
@@ -252,19 +259,19 @@ private Q_SLOTS:
         QCOMPARE(greenBeads(d), QList<int> {start});
         QVERIFY(shown(d->cmdnaar10) && shown(d->cmdstop) && !shown(d->cmdverder));
 
-        click(d->cmdnaar10);
+        QVERIFY(click(d->cmdnaar10));
         QCOMPARE(formula(d), atTen);
         QCOMPARE(birds(d), QList<int> {10});
         QCOMPARE(greenBeads(d), (QList<int> {10, start}));
         QCOMPARE(d->focusWidget(), d->cmdverder);
 
-        click(d->cmdverder);
+        QVERIFY(click(d->cmdverder));
         QCOMPARE(formula(d), done);
         QCOMPARE(birds(d), QList<int> {rest});
         QCOMPARE(greenBeads(d), (QList<int> {rest, 10, start}));
         QVERIFY(!shown(d->cmdnaar10) && !shown(d->cmdverder) && shown(d->cmdstop));
 
-        click(d->cmdstop);
+        QVERIFY(click(d->cmdstop));
         QVERIFY(shown(s) && !shown(d));
         QCOMPARE(p->rt.activeScreen(), s);
         QCOMPARE(s->focusWidget()->objectName(), focus);
@@ -278,15 +285,16 @@ private Q_SLOTS:
     void hopOnStaysFromAnEarlierVisit()
     {
         ColumnScreen *s = open("CIFERMBE", {3, 7, 5, 1, 3, 1});
-        click(s->lblgetal[0]);
-        click(s->cmdaklas);
+        QVERIFY(s);
+        QVERIFY(click(s->lblgetal[0]));
+        QVERIFY(click(s->cmdaklas));
         auto *d = p->screen<BridgeDrillScreen>("frmbrugdraadminMBE");
-        click(d->cmdnaar10);
-        click(d->cmdstop);
-        click(s->lblgetal[1]);
-        click(s->cmdaklas);
+        QVERIFY(click(d->cmdnaar10));
+        QVERIFY(click(d->cmdstop));
+        QVERIFY(click(s->lblgetal[1]));
+        QVERIFY(click(s->cmdaklas));
         QVERIFY(shown(d->cmdnaar10) && shown(d->cmdverder));
-        click(d->cmdverder);
+        QVERIFY(click(d->cmdverder));
         QCOMPARE(birds(d), QList<int> {6});
         QCOMPARE(formula(d), (QStringList {"13", "7", "13", "", "4", "6"}));
     }
@@ -294,12 +302,13 @@ private Q_SLOTS:
     void stopWhenTheCellCannotTakeTheFocus()
     {
         ColumnScreen *s = open("CIFERMBT", {2, 1, 5, 8, 4, 1});
-        click(s->lblgetal[0]);
-        click(s->cmdaklas);
+        QVERIFY(s);
+        QVERIFY(click(s->lblgetal[0]));
+        QVERIFY(click(s->cmdaklas));
         s->txttientallen->hide();
         s->txteenheden->setEnabled(false);
         auto *d = p->screen<BridgeDrillScreen>("frmbrugdraadminMBT");
-        click(d->cmdstop);
+        QVERIFY(click(d->cmdstop));
         QVERIFY(shown(s) && !shown(d));
         QCOMPARE(s->focusWidget(), s->txthonderdtallen);
     }
@@ -307,32 +316,33 @@ private Q_SLOTS:
     void aDrillVisitKeepsTheRunningTotal()
     {
         ColumnScreen *s = open("CIFERMBE", {3, 7, 5, 1, 3, 1}, 5);
+        QVERIFY(s);
         auto answer = [&] {
             QTest::keyClick(s->txteenheden, Qt::Key_6);
             QTest::keyClick(s->txttientallen, Qt::Key_3);
             QTest::keyClick(s->txthonderdtallen, Qt::Key_2);
-            click(s->cmdverbeter);
+            return click(s->cmdverbeter);
         };
-        answer();
-        click(s->cmdnieuw);
-        answer();
+        QVERIFY(answer());
+        QVERIFY(click(s->cmdnieuw));
+        QVERIFY(answer());
         QCOMPARE(s->z, qint16(2));
-        click(s->cmdnieuw);
-        click(s->lblgetal[0]);
-        click(s->cmdaklas);
+        QVERIFY(click(s->cmdnieuw));
+        QVERIFY(click(s->lblgetal[0]));
+        QVERIFY(click(s->cmdaklas));
         auto *d = p->screen<BridgeDrillScreen>("frmbrugdraadminMBE");
-        click(d->cmdnaar10);
-        click(d->cmdverder);
-        click(d->cmdstop); // the column screen is activated again
+        QVERIFY(click(d->cmdnaar10));
+        QVERIFY(click(d->cmdverder));
+        QVERIFY(click(d->cmdstop)); // the column screen is activated again
         QCOMPARE(s->z, qint16(2));
-        answer();
-        click(s->cmdnieuw);
-        answer();
-        click(s->cmdnieuw);
-        answer();
+        QVERIFY(answer());
+        QVERIFY(click(s->cmdnieuw));
+        QVERIFY(answer());
+        QVERIFY(click(s->cmdnieuw));
+        QVERIFY(answer());
         QCOMPARE(s->z, qint16(5));
-        click(s->cmdstop);
-        click(s->cmdstop2);
+        QVERIFY(click(s->cmdstop));
+        QVERIFY(click(s->cmdstop2));
         QCOMPARE(menu()->lblgemaakt->text(), QStringLiteral("5"));
     }
 

@@ -106,7 +106,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         ColumnScreen *s = open(name);
         queue(name);
-        click(s->cmdnieuw);
+        QVERIFY(click(s->cmdnieuw));
         const QList<int> digits = script(name);
         for (int d = 0; d < 6; ++d)
             QCOMPARE(s->lblgetal[d]->text(), QString::number(digits[d]));
@@ -155,13 +155,13 @@ private Q_SLOTS:
         QFETCH(QString, name);
         ColumnScreen *s = open(name);
         queue(name);
-        click(s->cmdnieuw);
+        QVERIFY(click(s->cmdnieuw));
         typeAnswer(s, answer(name));
         QCOMPARE(s->lblhelp->text(), QStringLiteral(" oplossing controleren "));
         if (!s->config().borrowing())
             QCOMPARE(s->focusWidget(), s->cmdverbeter);
         QTRY_VERIFY(!shown(s->imgoog2));
-        click(s->cmdverbeter);
+        QVERIFY(click(s->cmdverbeter));
         QVERIFY(shown(s->lblprima));
         QCOMPARE(s->lblprima->text(), QStringLiteral("PRIMA"));
         QCOMPARE(backColor(s->lblprima), green);
@@ -197,12 +197,12 @@ private Q_SLOTS:
         QFETCH(int, column);
         ColumnScreen *s = open(name);
         queue(name);
-        click(s->cmdnieuw);
+        QVERIFY(click(s->cmdnieuw));
         QString typed = answer(name);
         const int pos = 2 - column;
         typed[pos] = typed[pos] == QLatin1Char('9') ? QLatin1Char('8') : QChar(typed[pos].unicode() + 1);
         typeAnswer(s, typed);
-        click(s->cmdverbeter);
+        QVERIFY(click(s->cmdverbeter));
         const std::array<TextBox *, 3> cells {s->txteenheden, s->txttientallen, s->txthonderdtallen};
         for (int c = 0; c < 3; ++c)
             QCOMPARE(backColor(cells[c]), c == column ? red : green);
@@ -228,13 +228,13 @@ private Q_SLOTS:
                 QCOMPARE(backColor(header), name == QLatin1String("CIFERMBT") ? paleGreen : green);
 
         // Correct the red cell and hand it in with the orange light.
-        click(cells[column]);
+        QVERIFY(click(cells[column]));
         QCOMPARE(cells[column]->text(), QString());
         QCOMPARE(backColor(cells[column]), yellow);
         QVERIFY(!shown(s->lblhelp));
         QVERIFY(shown(s->cmdoranje) && !shown(s->cmdverbeter2));
         QTest::keyClick(cells[column], answer(name).at(pos).toLatin1());
-        click(s->cmdoranje);
+        QVERIFY(click(s->cmdoranje));
         QCOMPARE(s->lblprima->text(), QStringLiteral("PRIMA"));
         QCOMPARE(s->txtcontrole->text(), exercise(name) + QStringLiteral(" = ") + answer(name));
         QCOMPARE(backColor(s->txtcontrole), green);
@@ -247,12 +247,12 @@ private Q_SLOTS:
     {
         ColumnScreen *s = open(QStringLiteral("CIFERMBH"));
         queue(QStringLiteral("CIFERMBH"));
-        click(s->cmdnieuw);
+        QVERIFY(click(s->cmdnieuw));
         typeAnswer(s, QStringLiteral("700"));
-        click(s->cmdverbeter);
-        click(s->txteenheden);
+        QVERIFY(click(s->cmdverbeter));
+        QVERIFY(click(s->txteenheden));
         QTest::keyClick(s->txteenheden, Qt::Key_5);
-        click(s->cmdoranje);
+        QVERIFY(click(s->cmdoranje));
         QCOMPARE(s->lblprima->text(), QStringLiteral("LET OP"));
         QCOMPARE(backColor(s->lblprima), magenta);
         QCOMPARE(s->txtcontrole->text(), QStringLiteral("1234 - 523 = 711"));
@@ -286,11 +286,11 @@ private Q_SLOTS:
         QFETCH(bool, right);
         ColumnScreen *s = open(QStringLiteral("CIFERMBE"));
         queue(QStringLiteral("CIFERMBE"));
-        click(s->cmdnieuw);
+        QVERIFY(click(s->cmdnieuw));
         s->txteenheden->setText(typed);
         s->txttientallen->setText(QStringLiteral("3"));
         s->txthonderdtallen->setText(QStringLiteral("2"));
-        click(s->cmdverbeter);
+        QVERIFY(click(s->cmdverbeter));
         QCOMPARE(s->txteenheden->text(), after);
         QCOMPARE(s->lblprima->text(), right ? QStringLiteral("PRIMA") : QStringLiteral("FOUT"));
         QCOMPARE(s->z, qint16(right ? 1 : 0));
@@ -302,11 +302,11 @@ private Q_SLOTS:
         // A first tens pair T1 = T2 + 1 gives a tens result of 0.
         ColumnScreen *s = open(QStringLiteral("CIFERMBE"));
         p->rt.setRandom(std::make_unique<test::ScriptedRandom>(QList<int> {2, 7, 5, 4, 3, 1}));
-        click(s->cmdnieuw);
+        QVERIFY(click(s->cmdnieuw));
         QCOMPARE(s->lblgetal[7]->text(), QStringLiteral("0"));
         QTest::keyClick(s->txteenheden, Qt::Key_5);
         QTest::keyClick(s->txthonderdtallen, Qt::Key_2);
-        click(s->cmdverbeter);
+        QVERIFY(click(s->cmdverbeter));
         QCOMPARE(s->txttientallen->text(), QStringLiteral("0"));
         QCOMPARE(backColor(s->txttientallen), red);
         QCOMPARE(s->lblprima->text(), QStringLiteral("PRIMA"));
@@ -319,7 +319,7 @@ private Q_SLOTS:
     {
         ColumnScreen *s = open(QStringLiteral("Kolomaf1000zb"));
         queue(QStringLiteral("Kolomaf1000zb"), 2);
-        click(s->cmdnieuw);
+        QVERIFY(click(s->cmdnieuw));
         QTest::keyClick(s->txteenheden, Qt::Key_9); // wrong: E stays
         QVERIFY(shown(s->lblreeksE) && !shown(s->lblreeksT));
         QCOMPARE(backColor(s->txteenheden), green);
@@ -332,11 +332,11 @@ private Q_SLOTS:
         }
         QVERIFY(shown(s->Line1[2]));
         // Clicking the units cell after it held a digit leaves no column line there.
-        click(s->txteenheden);
+        QVERIFY(click(s->txteenheden));
         QVERIFY(!shown(s->Line1[0]) && !shown(s->Line1[1]));
         // The next START leaves the E header on the green the hundreds gave it.
-        click(s->cmdoranje); // in front of the green light on this screen
-        click(s->cmdnieuw);
+        QVERIFY(click(s->cmdoranje)); // in front of the green light on this screen
+        QVERIFY(click(s->cmdnieuw));
         QCOMPARE(backColor(s->lblreeksE), green);
         QTest::keyClick(s->txteenheden, Qt::Key_3); // right: T replaces E
         QVERIFY(!shown(s->lblreeksE) && shown(s->lblreeksT));
@@ -346,19 +346,19 @@ private Q_SLOTS:
     {
         ColumnScreen *t = open(QStringLiteral("CIFERMBT"));
         queue(QStringLiteral("CIFERMBT"));
-        click(t->cmdnieuw);
+        QVERIFY(click(t->cmdnieuw));
         QTest::keyClick(t->txteenheden, Qt::Key_2);
         QCOMPARE(t->lblhelp->text(), QStringLiteral(" tientallen aftrekken, klik op H om te lenen."));
         QVERIFY(!shown(t->lblbrug) && !shown(t->imgbrugstop));
         ColumnScreen *e = open(QStringLiteral("CIFERMBE"));
         queue(QStringLiteral("CIFERMBE"));
-        click(e->cmdnieuw);
+        QVERIFY(click(e->cmdnieuw));
         typeAnswer(e, QStringLiteral("135"));
         QCOMPARE(e->lblhelp->text(), QStringLiteral(" honderdtallen aftrekken."));
         QCOMPARE(e->focusWidget(), e->txthonderdtallen);
         ColumnScreen *h = open(QStringLiteral("CIFERMBH"));
         queue(QStringLiteral("CIFERMBH"));
-        click(h->cmdnieuw);
+        QVERIFY(click(h->cmdnieuw));
         QTest::keyClick(h->txteenheden, Qt::Key_1);
         QTest::keyClick(h->txttientallen, Qt::Key_1);
         QCOMPARE(h->lblhelp->text(), QStringLiteral(" honderdtallen aftrekken, klik D om te lenen"));
@@ -368,15 +368,15 @@ private Q_SLOTS:
     {
         ColumnScreen *s = open(QStringLiteral("CIFERMBT"));
         queue(QStringLiteral("CIFERMBT"));
-        click(s->cmdnieuw);
-        click(s->txteenheden); // before the check: orange hides behind green
+        QVERIFY(click(s->cmdnieuw));
+        QVERIFY(click(s->txteenheden)); // before the check: orange hides behind green
         QVERIFY(shown(s->cmdoranje));
         QCOMPARE(s->childAt(s->cmdverbeter->geometry().center()), s->cmdverbeter);
         typeAnswer(s, QStringLiteral("142"));
-        click(s->cmdverbeter);
+        QVERIFY(click(s->cmdverbeter));
         QCOMPARE(s->lblprima->text(), QStringLiteral("PRIMA"));
         QCOMPARE(s->z, qint16(1));
-        click(s->cmdoranje); // now in view; repeats the verdict
+        QVERIFY(click(s->cmdoranje)); // now in view; repeats the verdict
         QCOMPARE(s->lblprima->text(), QStringLiteral("PRIMA"));
         QCOMPARE(s->txtcontrole->text(), QStringLiteral("514 - 372 = 142"));
         QCOMPARE(s->z, qint16(1));
@@ -387,11 +387,11 @@ private Q_SLOTS:
     {
         ColumnScreen *s = open(QStringLiteral("Kolomaf1000zb"));
         queue(QStringLiteral("Kolomaf1000zb"));
-        click(s->cmdnieuw);
-        click(s->txttientallen);
+        QVERIFY(click(s->cmdnieuw));
+        QVERIFY(click(s->txttientallen));
         QCOMPARE(s->childAt(s->cmdoranje->geometry().center()), s->cmdoranje); // in front of the lights
         QTest::keyClick(s->txttientallen, Qt::Key_3);
-        click(s->cmdoranje);
+        QVERIFY(click(s->cmdoranje));
         QCOMPARE(s->indx, qint16(0));
         QCOMPARE(s->z, qint16(0));
         QCOMPARE(s->Txtoef1[0]->text(), QString());
@@ -406,14 +406,14 @@ private Q_SLOTS:
         queue(name, 5);
         for (int k = 0; k < 5; ++k) {
             QVERIFY(shown(s->cmdnieuw));
-            click(s->cmdnieuw);
+            QVERIFY(click(s->cmdnieuw));
             typeAnswer(s, answer(name));
-            click(s->cmdverbeter);
+            QVERIFY(click(s->cmdverbeter));
             QCOMPARE(backColor(s->Txtoef1[k]), green);
         }
         QCOMPARE(visibleButtons(s), QStringList {QStringLiteral("cmdstop")});
         QCOMPARE(s->z, qint16(12));
-        click(s->cmdstop);
+        QVERIFY(click(s->cmdstop));
         QCOMPARE(s->lblprima->text(), QStringLiteral("Nieuwe reeks?"));
         QCOMPARE(backColor(s->lblprima), yellow);
         for (int b = 0; b < 10; ++b) {
@@ -432,7 +432,7 @@ private Q_SLOTS:
         QCOMPARE(s->z, qint16(12));
         QCOMPARE(visibleButtons(s), (QStringList {QStringLiteral("cmdnieuw"), QStringLiteral("cmdstop2")}));
         QCOMPARE(s->focusWidget(), s->cmdnieuw);
-        click(s->cmdstop2);
+        QVERIFY(click(s->cmdstop2));
         QVERIFY(shown(menu()) && !shown(s));
         QCOMPARE(menu()->lblgemaakt->text(), QStringLiteral("12"));
     }
@@ -442,24 +442,24 @@ private Q_SLOTS:
         ColumnScreen *s = open(QStringLiteral("CIFERMBE"));
         queue(QStringLiteral("CIFERMBE"), 6);
         for (int k = 0; k < 4; ++k) {
-            click(s->cmdnieuw);
+            QVERIFY(click(s->cmdnieuw));
             typeAnswer(s, QStringLiteral("235"));
-            click(s->cmdverbeter);
+            QVERIFY(click(s->cmdverbeter));
         }
-        click(s->cmdnieuw);
+        QVERIFY(click(s->cmdnieuw));
         typeAnswer(s, QStringLiteral("236")); // fifth: units wrong only
-        click(s->cmdverbeter);
+        QVERIFY(click(s->cmdverbeter));
         QCOMPARE(s->indx, qint16(5));
         QCOMPARE(
             visibleButtons(s), (QStringList {QStringLiteral("cmdnieuw"), QStringLiteral("cmdverbeter2")}));
-        click(s->cmdnieuw);
+        QVERIFY(click(s->cmdnieuw));
         typeAnswer(s, QStringLiteral("235"));
-        click(s->cmdverbeter);
+        QVERIFY(click(s->cmdverbeter));
         QCOMPARE(s->Txtoef1[5]->text(), QStringLiteral("352 - 117 = 235"));
         QVERIFY(!shown(s->Txtoef1[5]));
         QCOMPARE(s->indx, qint16(6));
         QCOMPARE(visibleButtons(s), QStringList {QStringLiteral("cmdstop")});
-        click(s->cmdstop);
+        QVERIFY(click(s->cmdstop));
         QCOMPARE(s->Txtoef1[5]->text(), QString());
     }
 
@@ -479,10 +479,10 @@ private Q_SLOTS:
         QFETCH(bool, thousandsHeader);
         ColumnScreen *s = open(QStringLiteral("Kolomaf1000zb"));
         queue(QStringLiteral("Kolomaf1000zb"));
-        click(s->cmdnieuw);
+        QVERIFY(click(s->cmdnieuw));
         s->indx = qint16(indxBefore);
         typeAnswer(s, QStringLiteral("533"));
-        click(s->cmdverbeter);
+        QVERIFY(click(s->cmdverbeter));
         QCOMPARE(visibleButtons(s), buttons);
         QCOMPARE(shown(s->lblreeksD), thousandsHeader);
         QCOMPARE(s->indx, qint16(indxBefore + 1));
@@ -494,13 +494,13 @@ private Q_SLOTS:
         ColumnScreen *s = open(QStringLiteral("CIFERMBT"));
         queue(QStringLiteral("CIFERMBT"), 3);
         for (int k = 0; k < 2; ++k) {
-            click(s->cmdnieuw);
+            QVERIFY(click(s->cmdnieuw));
             typeAnswer(s, QStringLiteral("142"));
-            click(s->cmdverbeter);
+            QVERIFY(click(s->cmdverbeter));
         }
-        click(s->cmdnieuw);
+        QVERIFY(click(s->cmdnieuw));
         typeAnswer(s, QStringLiteral("153"));
-        click(s->cmdverbeter);
+        QVERIFY(click(s->cmdverbeter));
         QCOMPARE(backColor(s->Txtoef1[2]), red);
         QCOMPARE(s->Txtoef1[2]->text(), QStringLiteral("514 - 372 = 153"));
         QCOMPARE(s->indx, qint16(3));
@@ -511,24 +511,24 @@ private Q_SLOTS:
         ColumnScreen *s = open(QStringLiteral("CIFERMBE"));
         queue(QStringLiteral("CIFERMBE"), 5);
         for (int k = 0; k < 2; ++k) {
-            click(s->cmdnieuw);
+            QVERIFY(click(s->cmdnieuw));
             typeAnswer(s, QStringLiteral("235"));
-            click(s->cmdverbeter);
+            QVERIFY(click(s->cmdverbeter));
         }
         // The pupil clicks into another of the program's windows and back.
         menu()->show();
-        click(s->Image2);
+        QVERIFY(click(s->Image2));
         QCOMPARE(p->rt.activeScreen(), s);
         QCOMPARE(s->z, qint16(2));
         for (int k = 0; k < 3; ++k) {
-            click(s->cmdnieuw);
+            QVERIFY(click(s->cmdnieuw));
             typeAnswer(s, QStringLiteral("235"));
-            click(s->cmdverbeter);
+            QVERIFY(click(s->cmdverbeter));
             menu()->show();
-            click(s->Image2);
+            QVERIFY(click(s->Image2));
         }
-        click(s->cmdstop);
-        click(s->cmdstop2);
+        QVERIFY(click(s->cmdstop));
+        QVERIFY(click(s->cmdstop2));
         QCOMPARE(menu()->lblgemaakt->text(), QStringLiteral("5"));
         // A second screen continues the same total, once.
         ColumnScreen *other = open(QStringLiteral("CIFERMBT"));
@@ -542,9 +542,9 @@ private Q_SLOTS:
         ColumnScreen *behind = open(QStringLiteral("Kolomaf1000zb"));
         ColumnScreen *s = open(QStringLiteral("CIFERMBE"));
         queue(QStringLiteral("CIFERMBE"), 2);
-        click(s->cmdnieuw);
+        QVERIFY(click(s->cmdnieuw));
         typeAnswer(s, QStringLiteral("235"));
-        click(s->cmdverbeter);
+        QVERIFY(click(s->cmdverbeter));
         QCOMPARE(menu()->lblgemaakt->text(), QStringLiteral("1"));
 
         // A right answer counted on the screen behind counts on from 1.

@@ -26,50 +26,66 @@ class TestKeyboard : public QObject
         QWidget *w = QApplication::focusWidget();
         return w ? w : QApplication::activeWindow();
     }
-    static void press(Qt::Key key = Qt::Key_Return)
+    // Each returns false, saying why, when the pupil could not go on.
+    [[nodiscard]] static bool press(Qt::Key key = Qt::Key_Return)
     {
         QWidget *w = focus();
-        QVERIFY2(w, "nothing has the keyboard");
+        if (!w) {
+            qWarning("nothing has the keyboard");
+            return false;
+        }
         QTest::keyClick(w, key);
+        return true;
     }
-    static void type(const QString &digits)
+    [[nodiscard]] static bool type(const QString &digits)
     {
         for (QChar c : digits) {
             QWidget *w = focus();
-            QVERIFY2(qobject_cast<QLineEdit *>(w),
-                qPrintable(QStringLiteral("typing into %1").arg(w ? w->objectName() : QString())));
+            if (!qobject_cast<QLineEdit *>(w)) {
+                qWarning("typing into %s", qPrintable(w ? w->objectName() : QString()));
+                return false;
+            }
             QTest::keyClick(w, c.toLatin1());
         }
+        return true;
     }
     // Tab until the control has the focus, as a pupil would look for it.
-    static void tabTo(QWidget *target)
+    [[nodiscard]] static bool tabTo(QWidget *target)
     {
+        if (!target)
+            return false; // control() has said which
         for (int k = 0; k < 40 && focus() != target; ++k)
-            QTest::keyClick(focus(), Qt::Key_Tab);
-        QVERIFY2(
-            focus() == target, qPrintable(QStringLiteral("Tab never reaches %1").arg(target->objectName())));
+            if (!press(Qt::Key_Tab))
+                return false;
+        if (focus() == target)
+            return true;
+        qWarning("Tab never reaches %s", qPrintable(target->objectName()));
+        return false;
     }
-    static void expectFocus(QWidget *w)
+    [[nodiscard]] static bool expectFocus(QWidget *w)
     {
-        QVERIFY2(focus() == w,
-            qPrintable(QStringLiteral("focus on %1, not %2")
-                           .arg(focus() ? focus()->objectName() : QString(), w->objectName())));
+        if (focus() == w)
+            return true;
+        qWarning("focus on %s, not %s", qPrintable(focus() ? focus()->objectName() : QString()),
+            qPrintable(w->objectName()));
+        return false;
     }
-    void waitActive(QWidget *screen)
+    [[nodiscard]] static bool waitActive(QWidget *screen)
     {
         screen->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(screen));
+        if (QTest::qWaitForWindowActive(screen))
+            return true;
+        qWarning("%s never becomes active", qPrintable(screen->objectName()));
+        return false;
     }
     // From the welcome screen to the menu of column exercises, by keyboard.
-    void toTheMenu()
+    [[nodiscard]] bool toTheMenu()
     {
-        waitActive(p->screen("frmmecenaat1"));
-        press(); // the start button has the focus
+        if (!waitActive(p->screen("frmmecenaat1")) || !press()) // the start button has the focus
+            return false;
         auto *choice = p->screen<ChoiceScreen>("frmkiesbasis");
-        waitActive(choice);
-        expectFocus(choice->cmdkies);
-        press();
-        waitActive(p->screen("frmbasis"));
+        return waitActive(choice) && expectFocus(choice->cmdkies) && press()
+            && waitActive(p->screen("frmbasis"));
     }
 
 private Q_SLOTS:
@@ -97,33 +113,33 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QFETCH(QList<int>, script);
         QFETCH(QString, unitsFirst);
-        toTheMenu();
+        QVERIFY(toTheMenu());
         auto *menu = p->screen<ColumnMenuScreen>("frmbasis");
-        tabTo(test::control(menu, button));
-        press(Qt::Key_Space);
+        QVERIFY(tabTo(test::control(menu, button)));
+        QVERIFY(press(Qt::Key_Space));
         auto *s = p->rt.screen<ColumnScreen>(name);
-        waitActive(s);
+        QVERIFY(waitActive(s));
         p->rt.setRandom(std::make_unique<test::ScriptedRandom>(script + script));
         for (int round = 0; round < 2; ++round) {
-            expectFocus(s->cmdnieuw);
-            press(); // START
-            expectFocus(s->txteenheden);
-            type(unitsFirst);
+            QVERIFY(expectFocus(s->cmdnieuw));
+            QVERIFY(press()); // START
+            QVERIFY(expectFocus(s->txteenheden));
+            QVERIFY(type(unitsFirst));
             // The plain screen hands the focus to the green light; on the
             // borrowing screens the pupil tabs to it.
             if (name == QLatin1String("Kolomaf1000zb"))
-                expectFocus(s->cmdverbeter);
-            tabTo(s->cmdverbeter);
-            press(); // the green light
+                QVERIFY(expectFocus(s->cmdverbeter));
+            QVERIFY(tabTo(s->cmdverbeter));
+            QVERIFY(press()); // the green light
             QCOMPARE(s->lblprima->text(), QStringLiteral("PRIMA"));
             QCOMPARE(s->z, qint16(round + 1));
-            tabTo(s->cmdnieuw);
+            QVERIFY(tabTo(s->cmdnieuw));
         }
         // Leaving by keyboard too: the screen's second STOP.
         s->cmdnieuw->hide();
         s->cmdstop2->show();
-        tabTo(s->cmdstop2);
-        press();
+        QVERIFY(tabTo(s->cmdstop2));
+        QVERIFY(press());
         QCOMPARE(menu->lblgemaakt->text(), QStringLiteral("2"));
     }
 
@@ -132,50 +148,50 @@ private Q_SLOTS:
         auto *s = p->rt.screen<ColumnScreen>(QStringLiteral("CIFERMBE"));
         p->screen("frmbasis")->hide();
         s->show();
-        waitActive(s);
+        QVERIFY(waitActive(s));
         p->rt.setRandom(std::make_unique<test::ScriptedRandom>(QList<int> {2, 7, 5, 1, 3, 1}));
-        press(); // START
+        QVERIFY(press()); // START
         Q_EMIT s->lblgetal[0]->clicked(); // the borrow offers "A klas"
         QVERIFY(shown(s->cmdaklas));
-        tabTo(s->cmdaklas);
-        press();
+        QVERIFY(tabTo(s->cmdaklas));
+        QVERIFY(press());
         auto *drill = p->rt.screen<BridgeDrillScreen>(QStringLiteral("frmbrugdraadminMBE"));
-        waitActive(drill);
-        tabTo(drill->cmdnaar10);
-        press();
-        expectFocus(drill->cmdverder);
-        press();
-        tabTo(drill->cmdstop);
-        press();
+        QVERIFY(waitActive(drill));
+        QVERIFY(tabTo(drill->cmdnaar10));
+        QVERIFY(press());
+        QVERIFY(expectFocus(drill->cmdverder));
+        QVERIFY(press());
+        QVERIFY(tabTo(drill->cmdstop));
+        QVERIFY(press());
         QVERIFY(!shown(drill));
     }
 
     void writingExercise()
     {
-        toTheMenu();
+        QVERIFY(toTheMenu());
         auto *menu = p->screen<ColumnMenuScreen>("frmbasis");
-        tabTo(menu->Command5);
-        press();
+        QVERIFY(tabTo(menu->Command5));
+        QVERIFY(press());
         auto *s = p->rt.screen<WritingScreen>(QStringLiteral("frmcijferschrijf"));
-        waitActive(s);
-        expectFocus(s->txtnaam);
+        QVERIFY(waitActive(s));
+        QVERIFY(expectFocus(s->txtnaam));
         QTest::keyClicks(focus(), QStringLiteral("Lotte"));
-        press(); // the name is done
-        tabTo(s->cmdnieuw);
-        press(); // the aeroplane
+        QVERIFY(press()); // the name is done
+        QVERIFY(tabTo(s->cmdnieuw));
+        QVERIFY(press()); // the aeroplane
         const QString line = s->lblweergave->text();
         const QStringList numbers = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         QVERIFY(numbers.size() >= 3);
-        type(numbers[0] + numbers[2]); // copied from the line, hundreds first
-        expectFocus(s->cmdgroenlicht);
-        press();
+        QVERIFY(type(numbers[0] + numbers[2])); // copied from the line, hundreds first
+        QVERIFY(expectFocus(s->cmdgroenlicht));
+        QVERIFY(press());
         const int difference = numbers[0].toInt() - numbers[2].toInt();
         QString unitsFirst = QString::number(difference).rightJustified(3, QLatin1Char('0'));
         std::reverse(unitsFirst.begin(), unitsFirst.end());
-        expectFocus(s->txteenheden);
-        type(unitsFirst);
-        expectFocus(s->cmdcontrole);
-        press();
+        QVERIFY(expectFocus(s->txteenheden));
+        QVERIFY(type(unitsFirst));
+        QVERIFY(expectFocus(s->cmdcontrole));
+        QVERIFY(press());
         QCOMPARE(s->lbluitleg->text().trimmed(), QStringLiteral("prima"));
     }
 
@@ -191,23 +207,23 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         QFETCH(int, presses);
-        waitActive(p->screen("frmmecenaat1"));
-        press();
+        QVERIFY(waitActive(p->screen("frmmecenaat1")));
+        QVERIFY(press());
         auto *choice = p->screen<ChoiceScreen>("frmkiesbasis");
-        waitActive(choice);
+        QVERIFY(waitActive(choice));
         const char *button = name == QLatin1String("frmtestmin") ? "Command1"
             : name == QLatin1String("frmtest2min")               ? "Command2"
                                                                  : "Command3";
-        tabTo(test::control(choice, button));
-        press();
+        QVERIFY(tabTo(test::control(choice, button)));
+        QVERIFY(press());
         Screen *s = p->rt.screen(name);
-        waitActive(s);
+        QVERIFY(waitActive(s));
         for (int k = 0; k < presses; ++k)
-            press();
+            QVERIFY(press());
         auto *stop = test::control<QAbstractButton>(s, "cmdstop");
         QVERIFY(shown(stop));
-        tabTo(stop);
-        press();
+        QVERIFY(tabTo(stop));
+        QVERIFY(press());
         QVERIFY(!shown(s) && shown(choice));
     }
 };

@@ -26,11 +26,18 @@ class TestShell : public QObject
     ChoiceScreen *choice() { return p->screen<ChoiceScreen>("frmkiesbasis"); }
     ColumnMenuScreen *menu() { return p->screen<ColumnMenuScreen>("frmbasis"); }
 
-    void toFirstChoice() { click(p->screen<WelcomeScreen>("frmmecenaat1")->cmdkombinnen); }
-    void toMenu()
+    [[nodiscard]] bool toFirstChoice()
     {
-        toFirstChoice();
-        click(choice()->cmdkies);
+        return click(p->screen<WelcomeScreen>("frmmecenaat1")->cmdkombinnen);
+    }
+    [[nodiscard]] bool toMenu() { return toFirstChoice() && click(choice()->cmdkies); }
+    // The main window's menu item Basis.
+    [[nodiscard]] bool chooseBasis()
+    {
+        auto *basis = control<QAction>(main(), "aftrek2");
+        if (basis)
+            basis->trigger();
+        return basis;
     }
 
 private Q_SLOTS:
@@ -45,8 +52,11 @@ private Q_SLOTS:
         QVERIFY(shown(welcome));
         QCOMPARE(p->rt.activeScreen(), welcome);
         QCOMPARE(main()->windowTitle(), QStringLiteral(" Alle kinderen moeten alle kansen krijgen."));
-        QCOMPARE(control<QMenu>(main(), "aftrek")->title(), QStringLiteral("OPENEN "));
-        QCOMPARE(control<QAction>(main(), "aftrek2")->text(), QStringLiteral("&Basis"));
+        auto *open = control<QMenu>(main(), "aftrek");
+        auto *basis = control<QAction>(main(), "aftrek2");
+        QVERIFY(open && basis);
+        QCOMPARE(open->title(), QStringLiteral("OPENEN "));
+        QCOMPARE(basis->text(), QStringLiteral("&Basis"));
         QVERIFY(!p->rt.isLoaded(QStringLiteral("frminfo")));
     }
 
@@ -84,10 +94,7 @@ private Q_SLOTS:
     void bothWaysLeadToTheFirstChoice()
     {
         QFETCH(bool, byMenu);
-        if (byMenu)
-            control<QAction>(main(), "aftrek2")->trigger();
-        else
-            toFirstChoice();
+        QVERIFY(byMenu ? chooseBasis() : toFirstChoice());
         QVERIFY(!shown(p->screen("frmmecenaat1")));
         QVERIFY(shown(choice()));
         QCOMPARE(p->rt.activeScreen(), choice());
@@ -98,19 +105,21 @@ private Q_SLOTS:
 
     void choiceButtonsCarryTheirCaptions()
     {
-        toFirstChoice();
+        QVERIFY(toFirstChoice());
         QCOMPARE(choice()->Command1->text(), QStringLiteral("Ik kijk naar een getal"));
         QCOMPARE(choice()->Command1->toolTip(), QStringLiteral("L E E R "));
         QCOMPARE(choice()->Command3->text(), QStringLiteral("Is een aftrekking moeilijk of gemakkelijk ?"));
         QCOMPARE(choice()->Command3->toolTip(), QStringLiteral("O E F E N "));
         QCOMPARE(choice()->cmdeinde->toolTip(), QStringLiteral("S T O P "));
         QCOMPARE(choice()->Label1->text(), QStringLiteral("Totaal aantal juiste oefeningen:"));
-        QCOMPARE(control<QWidget>(choice(), "Image2")->toolTip().isEmpty(), false);
+        QWidget *abacus = control(choice(), "Image2");
+        QVERIFY(abacus);
+        QCOMPARE(abacus->toolTip().isEmpty(), false);
     }
 
     void runningTotalLabel()
     {
-        toMenu();
+        QVERIFY(toMenu());
         QVERIFY(shown(menu()));
         QVERIFY(!shown(choice()));
         QCOMPARE(menu()->lblgemaakt->text(), QStringLiteral("0"));
@@ -118,20 +127,20 @@ private Q_SLOTS:
         QCOMPARE(choice()->lblgemaakt->text(), QString());
 
         // A column screen hands its count back when the pupil leaves it.
-        click(menu()->Command3);
+        QVERIFY(click(menu()->Command3));
         auto *column = p->screen<ColumnScreen>("CIFERMBE");
         QVERIFY(shown(column));
         QVERIFY(!shown(menu()));
         column->setProperty("z", 4);
         column->cmdstop2->show();
-        click(column->cmdstop2);
+        QVERIFY(click(column->cmdstop2));
         QVERIFY(shown(menu()));
         QCOMPARE(menu()->lblgemaakt->text(), QStringLiteral("4"));
 
         // Back to the first choice and in again: the number stays.
-        click(menu()->cmdeinde);
+        QVERIFY(click(menu()->cmdeinde));
         QVERIFY(shown(choice()));
-        click(choice()->cmdkies);
+        QVERIFY(click(choice()->cmdkies));
         QCOMPARE(menu()->lblgemaakt->text(), QStringLiteral("4"));
         QCOMPARE(choice()->lblgemaakt->text(), QString());
     }
@@ -153,8 +162,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, button);
         QFETCH(QString, target);
-        toMenu();
-        click(control<QAbstractButton>(menu(), button));
+        QVERIFY(toMenu());
+        QVERIFY(click(control<QAbstractButton>(menu(), button)));
         QVERIFY(shown(p->rt.screen(target)));
         QCOMPARE(p->rt.activeScreen(), p->rt.screen(target));
         QVERIFY(!shown(menu()));
@@ -181,33 +190,34 @@ private Q_SLOTS:
         const QStringList expected {
             "imgwit", "imgchinees", "imgkleur", "imgkleur2", "imgkleur3", "imgmeisje"};
         for (const QString &next : expected) {
-            click(control(s, visible().first()));
+            QVERIFY(click(control(s, visible().first())));
             QCOMPARE(visible(), QStringList {next});
         }
     }
 
     void picturesCycleIndependently()
     {
-        click(control(choice(), "imgmeisje"));
+        QVERIFY(click(control(choice(), "imgmeisje")));
         QVERIFY(shown(control(choice(), "imgwit")));
         QVERIFY(shown(control(menu(), "imgmeisje")));
-        QVERIFY(!shown(control(menu(), "imgwit")));
+        QWidget *otherWhite = control(menu(), "imgwit");
+        QVERIFY(otherWhite && !shown(otherWhite));
     }
 
     void choiceAndMenuRecentreOnActivation()
     {
-        toMenu();
+        QVERIFY(toMenu());
         const QPoint centred = menu()->pos();
         menu()->move(0, 0);
-        click(menu()->cmdeinde);
-        click(choice()->cmdkies);
+        QVERIFY(click(menu()->cmdeinde));
+        QVERIFY(click(choice()->cmdkies));
         QCOMPARE(menu()->pos(), centred);
     }
 
     void stopOpensClosingScreenAndEnablesMainWindow()
     {
-        toFirstChoice();
-        click(choice()->cmdeinde);
+        QVERIFY(toFirstChoice());
+        QVERIFY(click(choice()->cmdeinde));
         auto *info = p->screen<ClosingScreen>("frminfo");
         QVERIFY(shown(info));
         QVERIFY(!shown(choice()));
@@ -217,8 +227,8 @@ private Q_SLOTS:
 
     void closingScreenPanels()
     {
-        toFirstChoice();
-        click(choice()->cmdeinde);
+        QVERIFY(toFirstChoice());
+        QVERIFY(click(choice()->cmdeinde));
         auto *info = p->screen<ClosingScreen>("frminfo");
         StatusBar *bar = info->StatusBar1;
         QCOMPARE(bar->panelCount(), 5);
@@ -243,8 +253,8 @@ private Q_SLOTS:
 
     void closingScreenScrollsAndStartsOver()
     {
-        toFirstChoice();
-        click(choice()->cmdeinde);
+        QVERIFY(toFirstChoice());
+        QVERIFY(click(choice()->cmdeinde));
         auto *info = p->screen<ClosingScreen>("frminfo");
         info->Timer1->stop();
         StatusBar *bar = info->StatusBar1;
@@ -268,13 +278,13 @@ private Q_SLOTS:
 
     void closingScreenEndsTheProgramAfter151Ticks()
     {
-        toFirstChoice();
-        click(choice()->cmdeinde);
+        QVERIFY(toFirstChoice());
+        QVERIFY(click(choice()->cmdeinde));
         auto *info = p->screen<ClosingScreen>("frminfo");
         info->Timer1->setInterval(1);
         QSignalSpy ticks(info->Timer1, &Timer::tick);
         // Whatever the pupil does meanwhile: back to the first choice.
-        control<QAction>(main(), "aftrek2")->trigger();
+        QVERIFY(chooseBasis());
         QVERIFY(shown(choice()));
         QTRY_COMPARE(p->exitStatus, 0);
         QCOMPARE(ticks.count(), 151);
@@ -289,10 +299,10 @@ private Q_SLOTS:
 
     void closingScreenInRealTime()
     {
-        toFirstChoice();
+        QVERIFY(toFirstChoice());
         QElapsedTimer clock;
         clock.start();
-        click(choice()->cmdeinde);
+        QVERIFY(click(choice()->cmdeinde));
         auto *info = p->screen<ClosingScreen>("frminfo");
         QSignalSpy ticks(info->Timer1, &Timer::tick);
         int lastValue = 0;
@@ -307,15 +317,15 @@ private Q_SLOTS:
 
     void closingScreenShownAgainStaysPutAndCountsOn()
     {
-        toFirstChoice();
-        click(choice()->cmdeinde);
+        QVERIFY(toFirstChoice());
+        QVERIFY(click(choice()->cmdeinde));
         auto *info = p->screen<ClosingScreen>("frminfo");
         info->Timer1->stop();
         for (int tick = 0; tick < 10; ++tick)
             Q_EMIT info->Timer1->tick();
         info->move(5, 6);
-        control<QAction>(main(), "aftrek2")->trigger();
-        click(choice()->cmdeinde);
+        QVERIFY(chooseBasis());
+        QVERIFY(click(choice()->cmdeinde));
         QCOMPARE(info->pos(), QPoint(5, 6));
         QCOMPARE(info->teller, 10);
         QVERIFY(info->Timer1->isActive());
@@ -357,8 +367,8 @@ private Q_SLOTS:
 
     void columnScreenCloseHandsTheTotalBack()
     {
-        toMenu();
-        click(menu()->cmdkwartier);
+        QVERIFY(toMenu());
+        QVERIFY(click(menu()->cmdkwartier));
         auto *column = p->screen<ColumnScreen>("CIFERMBH");
         column->z = 3;
         column->close();
@@ -368,7 +378,7 @@ private Q_SLOTS:
 
     void closingTheMainWindowEndsTheProgram()
     {
-        toMenu();
+        QVERIFY(toMenu());
         main()->close();
         QCOMPARE(p->exitStatus, 0);
         QVERIFY(p->rt.ended());

@@ -31,22 +31,34 @@ class TestTwoNumbers : public QObject
 
     std::unique_ptr<test::Program> p;
 
-    HardOrEasyScreen *open(const QString &name)
+    // Null when the way there is blocked.
+    [[nodiscard]] HardOrEasyScreen *open(const QString &name)
     {
-        click(p->screen<WelcomeScreen>("frmmecenaat1")->cmdkombinnen);
+        if (!click(p->screen<WelcomeScreen>("frmmecenaat1")->cmdkombinnen))
+            return nullptr;
         auto *choice = p->screen<ChoiceScreen>("frmkiesbasis");
-        click(name == QLatin1String("frmtest2min") ? choice->Command2 : choice->Command3);
-        return p->rt.screen<HardOrEasyScreen>(name);
+        return click(name == QLatin1String("frmtest2min") ? choice->Command2 : choice->Command3)
+            ? p->rt.screen<HardOrEasyScreen>(name)
+            : nullptr;
     }
     // Opens the screen and walks it to the differences of a chosen subtraction.
-    template <class S> S *differences(const QList<int> &digits)
+    template <class S> [[nodiscard]] S *differences(const QList<int> &digits)
     {
-        const QString name = std::is_same_v<S, SumsScreen> ? QStringLiteral("frmtest2min") : QStringLiteral("frmtest3min");
+        const QString name
+            = std::is_same_v<S, SumsScreen> ? QStringLiteral("frmtest2min") : QStringLiteral("frmtest3min");
         auto *s = qobject_cast<S *>(open(name));
+        if (!s)
+            return nullptr;
         p->rt.setRandom(std::make_unique<test::ScriptedRandom>(digits));
+        return walk(s) ? s : nullptr;
+    }
+    // The four steps from START to the differences.
+    [[nodiscard]] static bool walk(HardOrEasyScreen *s)
+    {
         for (QAbstractButton *b : {s->cmdstart, s->cmdeerste, s->cmdtweede, s->cmdsom})
-            click(b);
-        return s;
+            if (!click(b))
+                return false;
+        return true;
     }
     static QStringList visibleSteps(HardOrEasyScreen *s)
     {
@@ -80,30 +92,31 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         HardOrEasyScreen *s = open(name);
+        QVERIFY(s);
         p->rt.setRandom(
             std::make_unique<test::ScriptedRandom>(script(name.endsWith(QLatin1String("2min")), 2, 5, 1, 4)));
         QCOMPARE(s->topStep(), s->cmdstart);
         QCOMPARE(s->txtgetal->text(), QString());
 
-        click(s->cmdstart);
+        QVERIFY(click(s->cmdstart));
         QCOMPARE(s->txtgetal->text(), QStringLiteral("712"));
         QCOMPARE(s->txtgetal2->text(), QStringLiteral("345"));
         QCOMPARE(row(s->txthonderdtal, s->txttiental, s->txteenheid), QStringLiteral("_|_|_"));
         QCOMPARE(s->topStep(), s->cmdeerste);
 
-        click(s->cmdeerste);
+        QVERIFY(click(s->cmdeerste));
         QCOMPARE(row(s->txthonderdtal, s->txttiental, s->txteenheid), QStringLiteral("7|1|2"));
         QVERIFY(shown(s->lblhonderd) && shown(s->lbltiental) && shown(s->lbleenheid));
         QCOMPARE(row(s->txthonderdtal2, s->txttiental2, s->txteenheid2), QStringLiteral("_|_|_"));
         QCOMPARE(s->topStep(), s->cmdtweede);
 
-        click(s->cmdtweede);
+        QVERIFY(click(s->cmdtweede));
         QCOMPARE(row(s->txthonderdtal2, s->txttiental2, s->txteenheid2), QStringLiteral("3|4|5"));
         QCOMPARE(backColor(s->txteenheid2), QColor(0, 255, 0));
         QCOMPARE(sums(s), QStringLiteral("_|_|_"));
         QVERIFY(!shown(s->lnplus) && !shown(s->lblplus));
 
-        click(s->cmdsom);
+        QVERIFY(click(s->cmdsom));
         QCOMPARE(sums(s), QStringLiteral("4|-3|-3"));
         QVERIFY(shown(s->lnplus) && shown(s->lblplus));
         // Earlier steps stay shown under the last one; only the top one
@@ -133,6 +146,7 @@ private Q_SLOTS:
         QFETCH(bool, redE);
         QFETCH(bool, redT);
         auto *s = differences<SumsScreen>(digits);
+        QVERIFY(s);
         QCOMPARE(isRed(s->txtsomE), redE);
         QCOMPARE(isRed(s->txtsomT), redT);
         QCOMPARE(backColor(s->txtsomH), white);
@@ -145,15 +159,14 @@ private Q_SLOTS:
             QVERIFY(s->lbluitlegtotaal->text().startsWith(
                 QLatin1String("  het verschil van E, van T en van H is")));
 
-        click(s->cmdnogeens);
+        QVERIFY(click(s->cmdnogeens));
         QCOMPARE(s->topStep(), s->cmdstart);
         QCOMPARE(s->focusWidget(), s->cmdstart);
         QVERIFY(!shown(s->lbluitlegtotaal) && s->lbluitleg->text().isEmpty());
         QCOMPARE(s->txtgetal2->text(), QString());
         // The next differences start black on white, whatever came before.
         p->rt.setRandom(std::make_unique<test::ScriptedRandom>(script(true, 5, 5, 3, 3)));
-        for (QAbstractButton *b : {s->cmdstart, s->cmdeerste, s->cmdtweede, s->cmdsom})
-            click(b);
+        QVERIFY(walk(s));
         for (TextBox *b : {s->txtsomE, s->txtsomT})
             QVERIFY(backColor(b) == white && foreColor(b) == black);
     }
@@ -190,6 +203,7 @@ private Q_SLOTS:
         QFETCH(QString, sums);
         QFETCH(QString, red);
         auto *s = differences<DifferencesScreen>(digits);
+        QVERIFY(s);
         const bool lowT = s->tiental1 < s->tiental2, lowE = s->eenheid1 < s->eenheid2;
         QCOMPARE(s->txthonderdtal->isEnabled(), lowT);
         QCOMPARE(s->txttiental->isEnabled(), lowE);
@@ -199,7 +213,7 @@ private Q_SLOTS:
         QCOMPARE(s->lbluitleg2->text().contains(QStringLiteral("één H geleend")), lowT);
 
         for (QChar c : clicks)
-            click(c == QLatin1Char('H') ? s->txthonderdtal : s->txttiental);
+            QVERIFY(click(c == QLatin1Char('H') ? s->txthonderdtal : s->txttiental));
         QCOMPARE(lentRow(s), lent);
         QCOMPARE(TestTwoNumbers::sums(s), sums);
         const QString redNow = QString(isRed(s->txthonderdtal) ? QLatin1Char('H') : QLatin1Char('-'))
@@ -218,7 +232,7 @@ private Q_SLOTS:
         QCOMPARE(row(s->txthonderdtal, s->txttiental, s->txteenheid),
             QStringLiteral("%1|%2|%3").arg(s->honderdtal1).arg(s->tiental1).arg(s->eenheid1));
 
-        click(s->cmdnogeens);
+        QVERIFY(click(s->cmdnogeens));
         for (TextBox *b : {s->txthonderdtal, s->txttiental, s->txteenheid}) {
             QCOMPARE(foreColor(b), black);
             QVERIFY(!b->isEnabled());
@@ -227,8 +241,8 @@ private Q_SLOTS:
         QVERIFY(s->lblsplits->text().isEmpty());
         // Unclickable also in the next round's split, until it has to lend.
         p->rt.setRandom(std::make_unique<test::ScriptedRandom>(script(false, 2, 5, 1, 4)));
-        click(s->cmdstart);
-        click(s->cmdeerste);
+        QVERIFY(click(s->cmdstart));
+        QVERIFY(click(s->cmdeerste));
         QTest::mouseClick(s->txttiental, Qt::LeftButton);
         QCOMPARE(lentRow(s), QStringLiteral("_|_|_"));
         QCOMPARE(backColor(s->txttiental), QColor(0, 255, 0));
@@ -246,6 +260,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(int, key);
         HardOrEasyScreen *s = open(name);
+        QVERIFY(s);
         for (int round = 0; round < 2; ++round) {
             for (int press = 0; press < 4; ++press)
                 QTest::keyClick(s->focusWidget(), Qt::Key(key));
@@ -262,25 +277,25 @@ private Q_SLOTS:
         QFETCH(QString, name);
         auto *choice = p->screen<ChoiceScreen>("frmkiesbasis");
         HardOrEasyScreen *s = open(name);
-        for (QAbstractButton *b : {s->cmdstart, s->cmdeerste, s->cmdtweede, s->cmdsom})
-            click(b);
-        click(s->cmdstop);
+        QVERIFY(s);
+        QVERIFY(walk(s));
+        QVERIFY(click(s->cmdstop));
         QVERIFY(shown(choice) && !shown(s));
-        click(name == QLatin1String("frmtest2min") ? choice->Command2 : choice->Command3);
+        QVERIFY(click(name == QLatin1String("frmtest2min") ? choice->Command2 : choice->Command3));
         QCOMPARE(visibleSteps(s), QStringList {QStringLiteral("cmdstart")});
         QCOMPARE(s->txtgetal->text(), QString());
 
         // The window's own close control leaves the same way.
-        click(s->cmdstart);
+        QVERIFY(click(s->cmdstart));
         s->close();
         QVERIFY(shown(choice) && !shown(s));
 
         // Coming back half-way through, from another window, leaves a way on.
-        click(name == QLatin1String("frmtest2min") ? choice->Command2 : choice->Command3);
-        click(s->cmdstart);
-        click(s->cmdeerste);
+        QVERIFY(click(name == QLatin1String("frmtest2min") ? choice->Command2 : choice->Command3));
+        QVERIFY(click(s->cmdstart));
+        QVERIFY(click(s->cmdeerste));
         choice->show();
-        click(s->Image3);
+        QVERIFY(click(s->Image3));
         QCOMPARE(p->rt.activeScreen(), s);
         QCOMPARE(visibleSteps(s), QStringList {QStringLiteral("cmdstart")});
         QCOMPARE(s->txtgetal->text(), QString());

@@ -26,12 +26,19 @@ class TestWriting : public QObject
     std::unique_ptr<test::Program> p;
     WritingScreen *s = nullptr;
 
-    void open()
+    // The helpers that click return false when a click is blocked.
+    [[nodiscard]] bool open()
     {
-        click(p->screen<WelcomeScreen>("frmmecenaat1")->cmdkombinnen);
-        click(p->screen<ChoiceScreen>("frmkiesbasis")->cmdkies);
-        click(p->screen<ColumnMenuScreen>("frmbasis")->Command5);
+        if (!click(p->screen<WelcomeScreen>("frmmecenaat1")->cmdkombinnen) || !fromTheChoice())
+            return false;
         s = p->screen<WritingScreen>("frmcijferschrijf");
+        return true;
+    }
+    // From the first choice through the menu to this screen.
+    [[nodiscard]] bool fromTheChoice()
+    {
+        return click(p->screen<ChoiceScreen>("frmkiesbasis")->cmdkies)
+            && click(p->screen<ColumnMenuScreen>("frmbasis")->Command5);
     }
     // Keys go where the focus is, as when the pupil types.
     void type(const QString &keys)
@@ -39,30 +46,33 @@ class TestWriting : public QObject
         for (QChar c : keys)
             QTest::keyClick(s->focusWidget(), c.toLatin1());
     }
-    void start(const QList<int> &script = borrowUnits)
+    [[nodiscard]] bool start(const QList<int> &script = borrowUnits)
     {
         p->rt.setRandom(std::make_unique<test::ScriptedRandom>(script));
-        click(s->cmdnieuw);
+        return click(s->cmdnieuw);
     }
-    void copyRight()
+    [[nodiscard]] bool copyRight()
     {
-        start();
+        if (!start())
+            return false;
         type(QStringLiteral("347128"));
-        click(s->cmdgroenlicht);
+        return click(s->cmdgroenlicht);
     }
-    void copyAndAnswer(const QString &answerUnitsFirst)
+    [[nodiscard]] bool copyAndAnswer(const QString &answerUnitsFirst)
     {
-        copyRight();
+        if (!copyRight())
+            return false;
         type(answerUnitsFirst);
-        click(s->cmdcontrole);
+        return click(s->cmdcontrole);
     }
     // A click on a filled cell empties it and moves the focus on; a second
     // click brings it back.
-    void retype(TextBox *cell, const char *digit)
+    [[nodiscard]] bool retype(TextBox *cell, const char *digit)
     {
-        click(cell);
-        click(cell);
+        if (!click(cell) || !click(cell))
+            return false;
         type(QLatin1String(digit));
+        return true;
     }
     QStringList spot() const
     {
@@ -77,7 +87,7 @@ private Q_SLOTS:
     void init()
     {
         p = std::make_unique<test::Program>();
-        open();
+        QVERIFY(open());
         type(QStringLiteral("Lotte"));
     }
     void cleanup() { p.reset(); }
@@ -91,7 +101,7 @@ private Q_SLOTS:
         for (int row = 0; row < 11; ++row)
             QCOMPARE(shown(s->Txtoef1[row]), row < 10);
 
-        start();
+        QVERIFY(start());
         QCOMPARE(s->lblweergave->text(), QStringLiteral("347 - 128 = "));
         QCOMPARE(s->lblmeester2->text(), QStringLiteral(" voor Lotte"));
         QVERIFY(shown(s->lblmeester1) && !shown(s->txtnaam) && !shown(s->lblnaam1));
@@ -108,21 +118,21 @@ private Q_SLOTS:
 
     void copyingWalksToTheGreenLight()
     {
-        start();
+        QVERIFY(start());
         type(QStringLiteral("347128"));
         QCOMPARE(s->focusWidget(), s->cmdgroenlicht);
         QCOMPARE(spot(), QStringList {QStringLiteral("cmdgroenlicht")});
         QCOMPARE(s->lblinformatie->text(), QStringLiteral(" klik om je getallen te controleren"));
-        click(s->txtgetal1T);
+        QVERIFY(click(s->txtgetal1T));
         QCOMPARE(s->txtgetal1T->text(), QString());
         QCOMPARE(s->focusWidget(), s->txtgetal1T);
         type(QStringLiteral("4"));
-        click(s->txtgetal2E);
+        QVERIFY(click(s->txtgetal2E));
         QCOMPARE(s->focusWidget(), s->txtgetal2E);
         QVERIFY(shown(s->cmdgroenlicht));
         type(QStringLiteral("8"));
         for (int check = 0; check < 2; ++check) {
-            click(s->cmdgroenlicht);
+            QVERIFY(click(s->cmdgroenlicht));
             QCOMPARE(s->lblinformatie->text(), QStringLiteral(" eenheden aftrekken"));
             QCOMPARE(s->focusWidget(), s->txteenheden);
             QVERIFY(shown(s->cmdgroenlicht) && shown(s->lntelop) && shown(s->txthonderdtallen));
@@ -142,12 +152,12 @@ private Q_SLOTS:
     {
         QFETCH(int, cell);
         QFETCH(QString, text);
-        start();
+        QVERIFY(start());
         type(QStringLiteral("347128"));
         TextBox *cells[]
             = {s->txtgetal1H, s->txtgetal1T, s->txtgetal1E, s->txtgetal2H, s->txtgetal2T, s->txtgetal2E};
         cells[cell]->setText(text);
-        click(s->cmdgroenlicht);
+        QVERIFY(click(s->cmdgroenlicht));
         for (TextBox *c : cells)
             QCOMPARE(c->text(), QString());
         QVERIFY(!shown(s->cmdgroenlicht));
@@ -181,7 +191,7 @@ private Q_SLOTS:
         QFETCH(QString, line);
         QFETCH(QString, info);
         QFETCH(QString, verdict);
-        copyRight();
+        QVERIFY(copyRight());
         type(keys.left(1));
         QCOMPARE(s->lblinformatie->text(), QStringLiteral("tientallen aftrekken"));
         QCOMPARE(spot(), QStringList {QStringLiteral("cmdcontrole")});
@@ -190,7 +200,7 @@ private Q_SLOTS:
         type(keys.mid(2));
         QCOMPARE(s->focusWidget(), s->cmdcontrole);
         QCOMPARE(s->lblinformatie->text(), QStringLiteral(" klik om je aftrekking te controleren"));
-        click(s->cmdcontrole);
+        QVERIFY(click(s->cmdcontrole));
 
         QCOMPARE(s->txtresultaat->text(), line);
         QVERIFY(shown(s->txtresultaat) && shown(s->lbluitleg));
@@ -233,11 +243,11 @@ private Q_SLOTS:
         QFETCH(QString, units);
         QFETCH(QString, line);
         QFETCH(int, resultaat);
-        copyRight();
+        QVERIFY(copyRight());
         s->txteenheden->setText(units);
         s->txttientallen->setText(tens);
         s->txthonderdtallen->setText(hundreds);
-        click(s->cmdcontrole);
+        QVERIFY(click(s->cmdcontrole));
         QCOMPARE(s->txtresultaat->text(), line);
         QCOMPARE(s->Txtoef1[0]->text(), line);
         QCOMPARE(s->resultaat, qint16(resultaat));
@@ -255,7 +265,7 @@ private Q_SLOTS:
     void aSeriesOfTenThenTheSpareRow()
     {
         for (int k = 1; k <= 10; ++k) {
-            copyAndAnswer(k == 3 ? QStringLiteral("022") : QStringLiteral("912"));
+            QVERIFY(copyAndAnswer(k == 3 ? QStringLiteral("022") : QStringLiteral("912")));
             QCOMPARE(s->oefnummer, qint16(k));
             QCOMPARE(shown(s->cmdstop), k >= 5);
             QCOMPARE(shown(s->cmdnieuw), k < 10);
@@ -266,12 +276,12 @@ private Q_SLOTS:
         QCOMPARE(pixelColour(s->Txtoef1[9]), brightGreen);
 
         // A full series offers no further check, so STOP stays uncovered.
-        retype(s->txteenheden, "8");
-        retype(s->txthonderdtallen, "2");
+        QVERIFY(retype(s->txteenheden, "8"));
+        QVERIFY(retype(s->txthonderdtallen, "2"));
         QCOMPARE(spot(), QStringList {QStringLiteral("cmdstop")});
         QCOMPARE(s->Txtoef1[10]->text(), QString());
 
-        click(s->cmdstop);
+        QVERIFY(click(s->cmdstop));
         QCOMPARE(s->oefnummer, qint16(0));
         for (int row = 0; row < 10; ++row) {
             QCOMPARE(s->Txtoef1[row]->text(), QString());
@@ -282,18 +292,18 @@ private Q_SLOTS:
         QCOMPARE(s->focusWidget(), s->cmdnieuw);
 
         // A new series: the lights lie over the second STOP.
-        start();
+        QVERIFY(start());
         type(QStringLiteral("347128"));
         QCOMPARE(spot(), (QStringList {QStringLiteral("cmdgroenlicht"), QStringLiteral("cmdstop2")}));
-        click(s->cmdgroenlicht);
+        QVERIFY(click(s->cmdgroenlicht));
         type(QStringLiteral("912"));
-        click(s->cmdcontrole);
+        QVERIFY(click(s->cmdcontrole));
         QCOMPARE(s->Txtoef1[0]->text(), QStringLiteral("347 - 128 = 219"));
         for (int k = 2; k <= 5; ++k)
-            copyAndAnswer(QStringLiteral("912"));
+            QVERIFY(copyAndAnswer(QStringLiteral("912")));
         // Changing a checked answer offers the check again, above STOP.
-        retype(s->txteenheden, "8");
-        click(s->cmdcontrole);
+        QVERIFY(retype(s->txteenheden, "8"));
+        QVERIFY(click(s->cmdcontrole));
         QCOMPARE(s->oefnummer, qint16(6));
         QCOMPARE(s->Txtoef1[4]->text(), QStringLiteral("347 - 128 = 219"));
         QCOMPARE(s->Txtoef1[5]->text(), QStringLiteral("347 - 128 > 218"));
@@ -302,11 +312,11 @@ private Q_SLOTS:
     void hoveringOverStopShrinksLaterBorrowMarks()
     {
         for (int k = 0; k < 5; ++k)
-            copyAndAnswer(QStringLiteral("912"));
+            QVERIFY(copyAndAnswer(QStringLiteral("912")));
         QTest::mouseMove(s->cmdstop, s->cmdstop->rect().center());
         QVERIFY(shown(s->txtplus100));
         QCOMPARE(s->txtplus100->text(), QStringLiteral(" vroeger stoppen?"));
-        start();
+        QVERIFY(start());
         QCOMPARE(s->txtplus100->text(), QStringLiteral("lenen"));
         QCOMPARE(s->txtplus100->font().pointSizeF(), 14.0);
     }
@@ -314,9 +324,9 @@ private Q_SLOTS:
     void leavingAndComingBack()
     {
         for (int k = 0; k < 5; ++k)
-            copyAndAnswer(QStringLiteral("912"));
-        click(s->cmdstop);
-        copyAndAnswer(QStringLiteral("912"));
+            QVERIFY(copyAndAnswer(QStringLiteral("912")));
+        QVERIFY(click(s->cmdstop));
+        QVERIFY(copyAndAnswer(QStringLiteral("912")));
         s->cmdstop2->click(); // lies under the others on the same spot
         QVERIFY(!shown(s) && shown(p->screen("frmkiesbasis")));
         QVERIFY(!shown(p->screen("frmbasis")));
@@ -324,13 +334,12 @@ private Q_SLOTS:
             QCOMPARE(row->text(), QString());
         QCOMPARE(s->oefnummer, qint16(1));
 
-        click(p->screen<ChoiceScreen>("frmkiesbasis")->cmdkies);
-        click(p->screen<ColumnMenuScreen>("frmbasis")->Command5);
+        QVERIFY(fromTheChoice());
         QCOMPARE(s->txtnaam->text(), QString());
         QVERIFY(shown(s->txtnaam) && shown(s->cmdnieuw) && !shown(s->lblmeester1));
         QCOMPARE(s->lblmeester2->text(), QString());
         QCOMPARE(s->focusWidget(), s->txtnaam);
-        start();
+        QVERIFY(start());
         QCOMPARE(s->lblmeester2->text(), QStringLiteral(" voor "));
         // The window's own close control leaves the same way.
         s->close();
@@ -339,11 +348,11 @@ private Q_SLOTS:
 
     void activationEmptiesTheExerciseButKeepsTheSeries()
     {
-        copyAndAnswer(QStringLiteral("912"));
-        start();
+        QVERIFY(copyAndAnswer(QStringLiteral("912")));
+        QVERIFY(start());
         type(QStringLiteral("34"));
         p->screen("frmbasis")->show();
-        click(s->Image3);
+        QVERIFY(click(s->Image3));
         QCOMPARE(s->lblweergave->text(), QString());
         QCOMPARE(s->txtgetal1H->text(), QString());
         QVERIFY(shown(s->txtnaam) && shown(s->lblnaam1) && !shown(s->lbluitleg));
@@ -359,8 +368,7 @@ private Q_SLOTS:
             Qt::Key_Return, Qt::Key_Tab, Qt::Key_Backspace};
         for (int step = 0; step < 3000; ++step) {
             if (!shown(s)) {
-                click(p->screen<ChoiceScreen>("frmkiesbasis")->cmdkies);
-                click(p->screen<ColumnMenuScreen>("frmbasis")->Command5);
+                QVERIFY(fromTheChoice());
             }
             const int action = std::uniform_int_distribution<int>(0, 9)(pupil);
             if (action < 6) {
@@ -378,11 +386,11 @@ private Q_SLOTS:
     void aLongNameStillFitsTheSheet()
     {
         s->txtnaam->setText(QStringLiteral("Anne-Sophie van den Berg"));
-        start();
+        QVERIFY(start());
         QVERIFY(s->lblmeester2->fontMetrics().horizontalAdvance(s->lblmeester2->text())
             <= s->lblmeester2->width());
         s->txtnaam->setText(QStringLiteral("Ali"));
-        start();
+        QVERIFY(start());
         QCOMPARE(s->lblmeester2->font().pointSizeF(), 12.0);
     }
 };
