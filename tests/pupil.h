@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A pupil who clicks, types, pastes and closes at random, for long runs,

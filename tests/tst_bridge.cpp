@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "bridge/bridgescreen.h"
 #include "columns/columnscreen.h"
 #include "helpers.h"

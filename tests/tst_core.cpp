@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules without widgets: drawing every kind of exercise, reading a text
 // as a number, the 16-bit range.
 #include "core/demonstrations.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installed files against each other and against the program: names and
 // ids that must agree, the rendered icon sizes, the screenshots the metainfo
 // points at.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pupil without a mouse: every exercise from its first key to its verdict,
 // with only the keys the focused control takes.
 #include "bridge/bridgescreen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random pupil over long runs. KOLOMAF_PUPIL_SEEDS ("1,2,3") and
 // KOLOMAF_PUPIL_EVENTS (per seed) set the size, five seeds of 40,000 events
 // unless set. A failure names the seed and the event, and lists the events

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpers.h"
 #include "shell/controls.h"
 #include "core/numbers.h"

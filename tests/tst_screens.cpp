@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every screen as a screen reader and a high-resolution display meet it: each
 // control a pupil can reach has a name, and every text fits its control in
 // the font actually used. CTest runs this at scale 1 and at scale 2.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What the desktop checks share: the program's windows as the X server and
 the window manager hold them, real input through XTEST, and the program's
 controls as a screen reader reads them through AT-SPI.

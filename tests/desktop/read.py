@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads every screen of kolomaf as a screen reader does, through AT-SPI,
 and fails on what a pupil listening to it would trip over: a control
 without a name, a name that is a web address or letters spelt out one by

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """One road through kolomaf on a real desktop, by real input: welcome,
 choice, menu, a column exercise with a borrow, the drill and back, the
 writing screen, STOP and the closing screen, which ends the program.
