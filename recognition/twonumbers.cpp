@@ -127,7 +127,7 @@ constexpr QRect dogPlace {720, 3000, 2640, 2508};
 } // namespace
 
 HardOrEasyScreen::HardOrEasyScreen(Runtime &rt, const HardOrEasyDesign &design)
-    : Screen(rt, design.name, common.screen.width(), common.screen.height())
+    : SubtractionScreen(rt, design.name, common.screen.width(), common.screen.height())
     , m_design(design)
 {
     setWindowTitle(QString::fromLatin1(design.title));
@@ -306,15 +306,7 @@ void HardOrEasyScreen::cmdstart_Click()
 {
     for (TextBox *box : {txteenheid, txttiental, txthonderdtal})
         box->setText(QString());
-    const Subtraction n = m_design.draw(runtime().random());
-    eenheid1 = qint16(n.e.top);
-    tiental1 = qint16(n.t.top);
-    honderdtal1 = qint16(n.h.top);
-    eenheid2 = qint16(n.e.bottom);
-    tiental2 = qint16(n.t.bottom);
-    honderdtal2 = qint16(n.h.bottom);
-    getal1 = qint16(100 * honderdtal1 + 10 * tiental1 + eenheid1);
-    getal2 = qint16(100 * honderdtal2 + 10 * tiental2 + eenheid2);
+    hold(m_design.draw(runtime().random()));
     txtgetal->setText(numberText(getal1));
     showStep(cmdeerste);
     cmdstart->hide();

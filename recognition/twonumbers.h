@@ -3,7 +3,7 @@
 
 #include "core/demonstrations.h"
 #include "shell/controls.h"
-#include "shell/runtime.h"
+#include "shell/subtractionscreen.h"
 
 #include <QRect>
 
@@ -31,23 +31,11 @@ struct HardOrEasyDesign
 
 // Two numbers split into columns one press at a time, then the column
 // differences with what a negative one means.
-class HardOrEasyScreen : public Screen
+class HardOrEasyScreen : public SubtractionScreen
 {
     Q_OBJECT
-    Q_PROPERTY(qint16 eenheid1 MEMBER eenheid1)
-    Q_PROPERTY(qint16 tiental1 MEMBER tiental1)
-    Q_PROPERTY(qint16 honderdtal1 MEMBER honderdtal1)
-    Q_PROPERTY(qint16 eenheid2 MEMBER eenheid2)
-    Q_PROPERTY(qint16 tiental2 MEMBER tiental2)
-    Q_PROPERTY(qint16 honderdtal2 MEMBER honderdtal2)
-    Q_PROPERTY(qint16 getal1 MEMBER getal1)
-    Q_PROPERTY(qint16 getal2 MEMBER getal2)
 
 public:
-    qint16 eenheid1 = 0, tiental1 = 0, honderdtal1 = 0;
-    qint16 eenheid2 = 0, tiental2 = 0, honderdtal2 = 0;
-    qint16 getal1 = 0, getal2 = 0;
-
     Shape *Shape1;
     TextBox *txtgetal, *txtgetal2;
     Label *lblhonderd, *lbltiental, *lbleenheid;

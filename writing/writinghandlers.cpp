@@ -57,14 +57,7 @@ void WritingScreen::cmdnieuw_Click()
     fitTextToWidth(lblmeester2, 12);
 
     const Subtraction s = drawSubtraction(runtime().random());
-    eenheid1 = qint16(s.e.top);
-    eenheid2 = qint16(s.e.bottom);
-    tiental1 = qint16(s.t.top);
-    tiental2 = qint16(s.t.bottom);
-    honderdtal1 = qint16(s.h.top);
-    honderdtal2 = qint16(s.h.bottom);
-    getal1 = qint16(s.first());
-    getal2 = qint16(s.second());
+    hold(s);
     verschil = qint16(s.difference());
 
     // Only new marks are added: an exercise left before its answer check

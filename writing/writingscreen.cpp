@@ -24,7 +24,7 @@ TextBox *digitCell(TextBox *t)
 } // namespace
 
 WritingScreen::WritingScreen(Runtime &rt)
-    : Screen(rt, screens::writing, 12045, 8445)
+    : SubtractionScreen(rt, screens::writing, 12045, 8445)
 {
     setWindowTitle(QStringLiteral("Schrijf de aftrekking onder elkaar en reken uit"));
     setBackColor(this, palette::grey);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/controls.h"
-#include "shell/runtime.h"
 #include "core/writingexercise.h"
+#include "shell/controls.h"
+#include "shell/subtractionscreen.h"
 
 #include <array>
 
@@ -11,17 +11,9 @@ namespace kolomaf {
 
 // The pupil copies a subtraction given as a line of text into columns, has
 // the copy checked, works it out and fills a score column of ten.
-class WritingScreen : public Screen
+class WritingScreen : public SubtractionScreen
 {
     Q_OBJECT
-    Q_PROPERTY(qint16 eenheid1 MEMBER eenheid1)
-    Q_PROPERTY(qint16 tiental1 MEMBER tiental1)
-    Q_PROPERTY(qint16 honderdtal1 MEMBER honderdtal1)
-    Q_PROPERTY(qint16 eenheid2 MEMBER eenheid2)
-    Q_PROPERTY(qint16 tiental2 MEMBER tiental2)
-    Q_PROPERTY(qint16 honderdtal2 MEMBER honderdtal2)
-    Q_PROPERTY(qint16 getal1 MEMBER getal1)
-    Q_PROPERTY(qint16 getal2 MEMBER getal2)
     Q_PROPERTY(qint16 verschil MEMBER verschil)
     Q_PROPERTY(qint16 waardeE MEMBER waardeE)
     Q_PROPERTY(qint16 waardeT MEMBER waardeT)
@@ -33,9 +25,7 @@ class WritingScreen : public Screen
 public:
     explicit WritingScreen(Runtime &rt);
 
-    qint16 eenheid1 = 0, tiental1 = 0, honderdtal1 = 0;
-    qint16 eenheid2 = 0, tiental2 = 0, honderdtal2 = 0;
-    qint16 getal1 = 0, getal2 = 0, verschil = 0;
+    qint16 verschil = 0;
     qint16 waardeE = 0, waardeT = 0, waardeH = 0, waardeD = 0, resultaat = 0;
     qint16 oefnummer = 0;
 
