@@ -99,8 +99,7 @@ void Screen::setVisible(bool visible)
             raise();
         activateWindow();
         m_rt.becameActive(this);
-        m_rt.m_awaited = this;
-        m_rt.m_awaitedSince.start();
+        m_rt.awaitActivation(this);
     } else if (!wasHidden) {
         m_rt.becameHidden(this);
     }
@@ -293,6 +292,12 @@ void Runtime::becameHidden(Screen *s)
         m_active = nullptr;
     if (s == m_awaited)
         m_awaited = nullptr;
+}
+
+void Runtime::awaitActivation(Screen *s)
+{
+    m_awaited = s;
+    m_awaitedSince.start();
 }
 
 Screen *Runtime::screenInFront() const

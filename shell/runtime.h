@@ -113,6 +113,8 @@ private:
     void becameActive(Screen *s);
     void becameHidden(Screen *s);
     void activatedByDesktop(Screen *s);
+    // A screen just shown is the one the window system is to activate next.
+    void awaitActivation(Screen *s);
     // The screen the pupil works on: the one just shown, else the active one.
     Screen *screenInFront() const;
     void forget(Screen *s);
