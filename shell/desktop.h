@@ -36,8 +36,9 @@ QMargins frameMargins(const QWidget *window);
 // runs ahead where the manager ignored a request to activate another one.
 bool isActive(const QWidget *window);
 
-// Makes sure Qt learns where the window manager put a window that was just
-// shown or moved, where the manager does not say so itself.
-void watchPlacement(QWidget *window);
+// Makes sure Qt learns where the window manager puts and moves the
+// program's windows, where the manager does not say so itself. Before the
+// first window is mapped.
+void watchPlacement();
 
 } // namespace kolomaf::desktop

@@ -15,7 +15,7 @@ QMargins frameMargins(const QWidget *)
     return {};
 }
 
-void watchPlacement(QWidget *) { }
+void watchPlacement() { }
 
 bool isActive(const QWidget *window)
 {

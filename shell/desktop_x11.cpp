@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/desktop.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
-#include <QTimer>
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
 #include <algorithm>
@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <thread>
+#include <unordered_map>
 #include <vector>
 #include <xcb/xcb.h>
 
@@ -156,12 +157,10 @@ public:
     // XWayland manager), Qt keeps the place it asked for: its pointer and
     // accessibility positions go wrong, and so would a screen's next place.
     // The manager owes the client a synthetic ConfigureNotify; send it.
-    void tellPlacement(xcb_window_t w, QPoint qtTopLeft)
+    void tellPlacement(xcb_window_t w)
     {
-        if (!manager() || m_answersRequests)
-            return;
         const auto p = placement(m_c, m_root, w);
-        if (!p || p->parent == m_root || p->client.topLeft() == qtTopLeft)
+        if (!p || p->parent == m_root)
             return;
         xcb_configure_notify_event_t moved {};
         moved.response_type = XCB_CONFIGURE_NOTIFY;
@@ -172,11 +171,14 @@ public:
         moved.y = int16_t(p->client.y());
         moved.width = uint16_t(p->client.width());
         moved.height = uint16_t(p->client.height());
-        xcb_send_event(m_c, 0, w, XCB_EVENT_MASK_STRUCTURE_NOTIFY, reinterpret_cast<const char *>(&moved));
+        // With no event mask it goes to this program alone: the manager
+        // must not take it for news of its own.
+        xcb_send_event(m_c, 0, w, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&moved));
         xcb_flush(m_c);
     }
 
     bool quietManager() { return manager() && !m_answersRequests; }
+    xcb_window_t root() const { return m_root; }
 
     std::optional<xcb_window_t> activeWindow()
     {
@@ -264,6 +266,45 @@ private:
     std::optional<QMargins> m_known;
 };
 
+// Follows the frames the manager puts the program's windows in: each time
+// one is placed or moved, the window inside is told where it now stands.
+class PlacementWatch : public QAbstractNativeEventFilter
+{
+public:
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto *e = static_cast<const xcb_generic_event_t *>(message);
+        switch (e->response_type & 0x7f) {
+        case XCB_REPARENT_NOTIFY: {
+            const auto *r = reinterpret_cast<const xcb_reparent_notify_event_t *>(e);
+            // Qt watches its own windows' structure; the frames are ours.
+            if (r->event != r->window || m_clients.contains(r->window) || r->parent == Frames::instance().root())
+                break;
+            const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+            xcb_change_window_attributes(connection(), r->parent, XCB_CW_EVENT_MASK, &mask);
+            m_clients[r->parent] = r->window;
+            Frames::instance().tellPlacement(r->window);
+            break;
+        }
+        case XCB_CONFIGURE_NOTIFY: {
+            const auto *c = reinterpret_cast<const xcb_configure_notify_event_t *>(e);
+            if (const auto client = m_clients.find(c->window); client != m_clients.end())
+                Frames::instance().tellPlacement(client->second);
+            break;
+        }
+        case XCB_DESTROY_NOTIFY:
+            m_clients.erase(reinterpret_cast<const xcb_destroy_notify_event_t *>(e)->window);
+            break;
+        }
+        return false;
+    }
+
+private:
+    std::unordered_map<xcb_window_t, xcb_window_t> m_clients; // frame -> client
+};
+
 xcb_window_t nativeWindow(const QWidget *w)
 {
     return w && w->testAttribute(Qt::WA_WState_Created) ? xcb_window_t(w->winId())
@@ -296,17 +337,13 @@ QMargins frameMargins(const QWidget *window)
     return Frames::instance().margins(nativeWindow(window));
 }
 
-void watchPlacement(QWidget *window)
+void watchPlacement()
 {
-    if (!Frames::instance().quietManager())
+    static bool watching = false;
+    if (watching || !Frames::instance().quietManager())
         return;
-    // Such a manager places a new window within a few frames.
-    for (int ms : {50, 150, 400, 1000})
-        QTimer::singleShot(ms, window, [window] {
-            if (xcb_window_t w = nativeWindow(window))
-                Frames::instance().tellPlacement(
-                    w, window->geometry().topLeft() * window->devicePixelRatio());
-        });
+    qApp->installNativeEventFilter(new PlacementWatch);
+    watching = true;
 }
 
 } // namespace kolomaf::desktop

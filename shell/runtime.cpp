@@ -64,7 +64,6 @@ void Screen::centre()
         d.y() + int(std::lround((d.height() - outer.height()) / 2.0)));
     m_frameTopLeft = at;
     move(at);
-    desktop::watchPlacement(this);
 }
 
 void Screen::setVisible(bool visible)
@@ -77,7 +76,7 @@ void Screen::setVisible(bool visible)
             move(*m_frameTopLeft);
         createWindow();
         desktop::aboutToMap(this, pos());
-        desktop::watchPlacement(this);
+        desktop::watchPlacement();
     }
     if (!visible && !wasHidden && testAttribute(Qt::WA_WState_Created)) {
         const QMargins frame = desktop::frameMargins(this) / devicePixelRatio();

@@ -18,7 +18,7 @@ import subprocess
 import sys
 import time
 
-from desk import Desktop, Failure, application, centre_of, descendants, find, frame, wait_for
+from desk import Desktop, Failure, application, centre_of, descendants, extents, find, frame, wait_for
 
 MAIN = " Alle kinderen moeten alle kansen krijgen."
 WELCOME = (" ", (744, 448), "Welkom bij kolomaf")
@@ -70,6 +70,12 @@ class Walk:
             raise Failure(f"'{name}' is behind the main window")
         self.note(f"{name}: frame {d.frame_rect(w)}, off centre {dx:+.1f},{dy:+.1f}, in front, has the keyboard")
         self.frame_acc = wait_for(f"'{name}' read by the screen reader", lambda: frame(self.app, name))
+        # The program must know where it stands: clicks by a screen reader
+        # and the screen's next place go by it.
+        try:
+            wait_for(f"'{name}' known in place", lambda: extents(self.frame_acc) == d.client_rect(w), timeout=3)
+        except Failure:
+            raise Failure(f"'{name}' is at {d.client_rect(w)} but takes itself to be at {extents(self.frame_acc)}")
         return w
 
     def control(self, role, name=None, check=None, what=None):
