@@ -79,6 +79,8 @@ public:
         , m_events(events)
         , m_rng(seed)
     {
+        m_pressWatch.onPress = [this] { countNewRight(); };
+        qApp->installEventFilter(&m_pressWatch);
     }
 
     // False at the first failed check, which has been reported: the run
@@ -110,6 +112,7 @@ public:
         return true;
     }
 
+    int eventsDone() const { return m_event + 1; }
     int sessions = 0, rightChecks = 0;
     // A tidy pupil pastes nothing and types one digit into an empty cell
     // only, so every text on screen is one the program wrote.
@@ -273,11 +276,11 @@ private:
             note(QStringLiteral("close %1").arg(s->objectName()));
             if (s->objectName() != QLatin1String("MDIForm2") || chance(5))
                 s->close();
-        } else { // the main window's menu
+        } else { // the main window's menu, which a disabled main window keeps closed
             note(QStringLiteral("menu"));
             auto *main = m_program->screen<MainWindow>("MDIForm2");
             const QList<QAction *> actions = main->findChildren<QAction *>();
-            if (!actions.isEmpty())
+            if (!actions.isEmpty() && main->isEnabled())
                 actions[pick(int(actions.size()))]->trigger();
         }
     }
@@ -353,22 +356,30 @@ private:
             }
     }
 
-    [[nodiscard]] bool check()
+    // Answers made right since the last look. Also looked at before every
+    // press, so the first click of a double click that undoes it counts.
+    void countNewRight()
     {
-        if (m_program->rt.ended())
-            return true;
-        bool leftAColumnScreen = false;
-        for (auto it = m_boxesBefore.cbegin(); it != m_boxesBefore.cend(); ++it) {
-            ColumnScreen *c = it.key();
-            const QList<bool> now = rightBoxes(c);
+        for (auto it = m_boxesBefore.begin(); it != m_boxesBefore.end(); ++it) {
+            const QList<bool> now = rightBoxes(it.key());
             for (int b = 0; b < int(now.size()); ++b)
                 if (now[b] && !it.value()[b]) {
                     ++m_seenRight;
                     ++rightChecks;
                 }
-            if (m_columnShown.value(c) && !c->isVisible())
-                leftAColumnScreen = true;
+            it.value() = now;
         }
+    }
+
+    [[nodiscard]] bool check()
+    {
+        if (m_program->rt.ended())
+            return true;
+        countNewRight();
+        bool leftAColumnScreen = false;
+        for (auto it = m_columnShown.cbegin(); it != m_columnShown.cend(); ++it)
+            if (it.value() && !it.key()->isVisible())
+                leftAColumnScreen = true;
         if (leftAColumnScreen) {
             auto *menu = m_program->screen<ColumnMenuScreen>("frmbasis");
             if (!expect(menu && menu->lblgemaakt->text() == QString::number(m_seenRight),
@@ -460,6 +471,16 @@ private:
     int m_events;
     int m_event = 0;
     std::mt19937 m_rng;
+    struct PressWatch : QObject
+    {
+        std::function<void()> onPress;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            if (e->type() == QEvent::MouseButtonPress)
+                onPress();
+            return false;
+        }
+    } m_pressWatch;
     std::unique_ptr<Program> m_program;
     QHash<ColumnScreen *, QList<bool>> m_boxesBefore;
     QHash<ColumnScreen *, bool> m_columnShown;
