@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
@@ -162,9 +163,29 @@ void TextBox::focusInEvent(QFocusEvent *e)
     deselect();
 }
 
+void TextBox::keyPressEvent(QKeyEvent *e)
+{
+    QLineEdit::keyPressEvent(e);
+    forgetLongHistory();
+}
+
+// Qt keeps one undo step per character for the whole life of the box: a
+// pupil who pastes a page again and again would grow it all day. A cell
+// holds a digit or a word; a text that long keeps no steps to undo.
+void TextBox::forgetLongHistory()
+{
+    if (text().size() <= 100 || !isUndoAvailable())
+        return;
+    const QSignalBlocker quiet(this);
+    const int cursor = cursorPosition();
+    setText(text());
+    setCursorPosition(cursor);
+}
+
 void TextBox::mouseReleaseEvent(QMouseEvent *e)
 {
     QLineEdit::mouseReleaseEvent(e);
+    forgetLongHistory(); // a middle-button paste
     if (isClick(this, e))
         Q_EMIT clicked();
 }

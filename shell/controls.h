@@ -53,8 +53,12 @@ Q_SIGNALS:
 
 protected:
     void focusInEvent(QFocusEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
     void paintEvent(QPaintEvent *e) override;
+
+private:
+    void forgetLongHistory();
 };
 
 // A picture that reports clicks.

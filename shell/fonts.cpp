@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QStyle>
 #include <algorithm>
+#include <cmath>
 
 namespace kolomaf {
 
@@ -84,8 +85,10 @@ void fitTextToWidth(QWidget *w, qreal designPoints)
     f.setPointSizeF(designPoints);
     const qreal needed = QFontMetricsF(f).horizontalAdvance(text);
     if (needed > room && room > 0) {
-        // Widths do not shrink quite in proportion: step down from the estimate.
-        f.setPointSizeF(std::max<qreal>(6, designPoints * room / needed));
+        // Widths do not shrink quite in proportion: step down from the
+        // estimate. Sizes stay on quarter points, so that texts of any length
+        // share a few fonts instead of each making one more for Qt to keep.
+        f.setPointSizeF(std::max<qreal>(6, std::floor(designPoints * room / needed * 4) / 4));
         while (f.pointSizeF() > 6 && QFontMetricsF(f).horizontalAdvance(text) > room)
             f.setPointSizeF(f.pointSizeF() - 0.25);
     }

@@ -51,7 +51,10 @@ PictureCycle::PictureCycle(QWidget *screen, QRect twips)
 
 void PictureCycle::advance(int from)
 {
+    // One picture of the six shows at a time; a pupil who clicks through
+    // them all would otherwise keep six drawn.
     m_pictures[from]->hide();
+    m_pictures[from]->releasePicture();
     m_pictures[(from + 1) % 6]->show();
 }
 

@@ -18,6 +18,9 @@
 #include <QStyleHints>
 #include <QTimer>
 #include <QWindow>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace kolomaf {
 
@@ -89,6 +92,10 @@ void Screen::setVisible(bool visible)
     if (!visible && !wasHidden && this != m_rt.mainWindow()) {
         destroy();
         releasePictures(this);
+#ifdef __GLIBC__
+        // What the screen freed goes back to the system, not only to the heap.
+        malloc_trim(0);
+#endif
     }
     if (m_rt.ended())
         return;
@@ -370,6 +377,13 @@ void Runtime::prepareApplication()
     if (done)
         return;
     done = true;
+#ifdef __GLIBC__
+    // Window and picture buffers are large and come and go with the
+    // screens. With glibc's sliding threshold they end up inside the heap,
+    // which then fragments and grows over a long session; mapped on their
+    // own, they go back to the system when freed.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     // The screens were laid out in Arial; Liberation Sans has the same metrics.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     // The menu stays in the main window; asking the desktop for a global

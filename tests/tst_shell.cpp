@@ -6,6 +6,7 @@
 #include "shell/twips.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFontInfo>
 #include <QMenuBar>
@@ -405,6 +406,26 @@ private Q_SLOTS:
                     QVERIFY2(QFile::exists(b->resource()), qPrintable(b->resource()));
         }
         QVERIFY(pictures > 30);
+    }
+
+    // Qt keeps an undo step per character; a pasted page must not stay in
+    // a box's history, nor change what the box holds or reports.
+    void aPastedPageKeepsNoUndoSteps()
+    {
+        QWidget window;
+        auto *box = new TextBox(&window);
+        window.show();
+        box->setFocus();
+        QTest::keyClicks(box, QStringLiteral("12"));
+        QVERIFY(box->isUndoAvailable());
+        QSignalSpy changed(box, &QLineEdit::textChanged);
+        const QString page(5000, u'7');
+        QApplication::clipboard()->setText(page);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), QStringLiteral("12") + page);
+        QCOMPARE(box->cursorPosition(), 5002);
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(!box->isUndoAvailable());
     }
 };
 
