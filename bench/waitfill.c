@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+/* Starts a program and prints the milliseconds until a top-level window of
+ * the given size is mapped on the X display and filled: at least PERMILLE of
+ * its pixels differ from its most common colour, its background. The window
+ * is looked at each time the X server reports drawing in it (DAMAGE), so
+ * the watching costs the program nothing while it works. With
+ * PERMILLE 0 it waits two seconds and prints how much of the window is
+ * filled then, in per mille, to choose the figure from.
+ * Usage: waitfill W H PERMILLE PROGRAM [ARGS] */
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
+#include <signal.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+static int ignore(Display *d, XErrorEvent *e) { (void)d; (void)e; return 0; }
+
+static pid_t child;
+static void giveUp(int signal)
+{
+    (void)signal;
+    kill(child, SIGTERM);
+    static const char message[] = "waitfill: the window was not filled within 20 s\n";
+    write(2, message, sizeof message - 1);
+    _exit(1);
+}
+
+static double since(const struct timespec *t0)
+{
+    struct timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return (t.tv_sec - t0->tv_sec) * 1e3 + (t.tv_nsec - t0->tv_nsec) / 1e6;
+}
+
+/* Per mille of the window's pixels that are not its most common colour,
+ * on a grid of every third pixel both ways; the background is the colour
+ * most of 256 of those points share. Cheap, so it does not slow the
+ * program it watches. */
+static int filled(Display *d, Window w, int width, int height)
+{
+    XImage *img = XGetImage(d, w, 0, 0, (unsigned)width, (unsigned)height, AllPlanes, ZPixmap);
+    if (!img)
+        return -1;
+    unsigned long probe[256];
+    for (int i = 0; i < 256; ++i)
+        probe[i] = XGetPixel(img, (int)((i * 37L) % width), (int)((i * 101L) % height)) & 0xffffff;
+    unsigned long background = probe[0];
+    int best = 0;
+    for (int i = 0; i < 256; ++i) {
+        int same = 0;
+        for (int j = 0; j < 256; ++j)
+            same += probe[j] == probe[i];
+        if (same > best) {
+            best = same;
+            background = probe[i];
+        }
+    }
+    long all = 0, other = 0;
+    for (int y = 1; y < height; y += 3)
+        for (int x = 1; x < width; x += 3) {
+            ++all;
+            other += (XGetPixel(img, x, y) & 0xffffff) != background;
+        }
+    XDestroyImage(img);
+    return (int)(1000 * other / all);
+}
+
+int main(int argc, char **argv)
+{
+    if (argc < 5) {
+        fprintf(stderr, "usage: waitfill W H PERMILLE PROGRAM [ARGS]\n");
+        return 2;
+    }
+    const int width = atoi(argv[1]), height = atoi(argv[2]), wanted = atoi(argv[3]);
+    Display *d = XOpenDisplay(NULL);
+    if (!d) {
+        fprintf(stderr, "waitfill: no display\n");
+        return 2;
+    }
+    XSetErrorHandler(ignore);
+    XSelectInput(d, DefaultRootWindow(d), SubstructureNotifyMask);
+    XSync(d, False);
+    struct timespec t0;
+    clock_gettime(CLOCK_MONOTONIC, &t0);
+    pid_t pid = child = fork();
+    if (pid == 0) {
+        execvp(argv[4], argv + 4);
+        _exit(127);
+    }
+    signal(SIGALRM, giveUp);
+    alarm(20);
+    Window w = None;
+    while (w == None) {
+        XEvent e;
+        XNextEvent(d, &e);
+        XWindowAttributes a;
+        if (e.type == MapNotify && XGetWindowAttributes(d, e.xmap.window, &a) && a.width == width
+            && a.height == height)
+            w = e.xmap.window;
+    }
+    if (wanted > 0) {
+        int damageEvent, damageError;
+        if (!XDamageQueryExtension(d, &damageEvent, &damageError)) {
+            fprintf(stderr, "waitfill: the X server has no DAMAGE extension\n");
+            kill(pid, SIGTERM);
+            return 2;
+        }
+        Damage damage = XDamageCreate(d, w, XDamageReportNonEmpty);
+        XSync(d, False);
+        while (filled(d, w, width, height) < wanted) {
+            XEvent e;
+            do
+                XNextEvent(d, &e);
+            while (e.type != damageEvent + XDamageNotify);
+            XDamageSubtract(d, damage, None, None);
+        }
+        printf("%.1f\n", since(&t0));
+    } else {
+        sleep(2);
+        printf("%d\n", filled(d, w, width, height));
+    }
+    kill(pid, SIGTERM);
+    waitpid(pid, NULL, 0);
+    return 0;
+}
