@@ -155,18 +155,15 @@ void Label::mouseReleaseEvent(QMouseEvent *e)
 TextBox::TextBox(QWidget *parent)
     : QLineEdit(parent)
 {
+    // After the edit is done, whichever way the pupil made it: keys, a
+    // middle click, the context menu or a drop.
+    connect(this, &QLineEdit::textEdited, this, &TextBox::forgetLongHistory, Qt::QueuedConnection);
 }
 
 void TextBox::focusInEvent(QFocusEvent *e)
 {
     QLineEdit::focusInEvent(e);
     deselect();
-}
-
-void TextBox::keyPressEvent(QKeyEvent *e)
-{
-    QLineEdit::keyPressEvent(e);
-    forgetLongHistory();
 }
 
 // Qt keeps one undo step per character for the whole life of the box: a
@@ -185,7 +182,6 @@ void TextBox::forgetLongHistory()
 void TextBox::mouseReleaseEvent(QMouseEvent *e)
 {
     QLineEdit::mouseReleaseEvent(e);
-    forgetLongHistory(); // a middle-button paste
     if (isClick(this, e))
         Q_EMIT clicked();
 }

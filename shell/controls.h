@@ -53,7 +53,6 @@ Q_SIGNALS:
 
 protected:
     void focusInEvent(QFocusEvent *e) override;
-    void keyPressEvent(QKeyEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
     void paintEvent(QPaintEvent *e) override;
 
