@@ -36,6 +36,12 @@ QMargins frameMargins(const QWidget *window);
 // runs ahead where the manager ignored a request to activate another one.
 bool isActive(const QWidget *window);
 
+// Whether the manager frames a window where it was made, and takes a move
+// before the window is mapped for a move of its frame to the frame's own
+// offset (weston's XWayland manager). There a window made anew must be made
+// in its place, without a move.
+bool framesWhereMade();
+
 // Makes sure Qt learns where the window manager puts and moves the
 // program's windows, where the manager does not say so itself. Before the
 // first window is mapped.

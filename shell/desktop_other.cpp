@@ -15,6 +15,11 @@ QMargins frameMargins(const QWidget *)
     return {};
 }
 
+bool framesWhereMade()
+{
+    return false;
+}
+
 void watchPlacement() { }
 
 bool isActive(const QWidget *window)

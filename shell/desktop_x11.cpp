@@ -337,6 +337,11 @@ QMargins frameMargins(const QWidget *window)
     return Frames::instance().margins(nativeWindow(window));
 }
 
+bool framesWhereMade()
+{
+    return Frames::instance().quietManager();
+}
+
 void watchPlacement()
 {
     static bool watching = false;

@@ -75,8 +75,14 @@ void Screen::setVisible(bool visible)
     if (visible && !testAttribute(Qt::WA_WState_Created)) {
         // A window made anew goes where the screen's frame last stood, so it
         // maps there and does not jump.
-        if (m_frameTopLeft)
-            move(*m_frameTopLeft);
+        if (m_frameTopLeft) {
+            // Qt adds the frame of the window before to a move of a window
+            // not yet made, and moves it again before mapping.
+            if (desktop::framesWhereMade())
+                setGeometry(QRect(*m_frameTopLeft, size()));
+            else
+                move(*m_frameTopLeft);
+        }
         createWindow();
         desktop::aboutToMap(this, pos());
         desktop::watchPlacement();
