@@ -3,18 +3,20 @@
  * the given size is mapped on the X display and filled: at least PERMILLE of
  * its pixels differ from its most common colour, its background. The window
  * is looked at each time the X server reports drawing in it (DAMAGE), so
- * the watching costs the program nothing while it works. With
+ * the watching costs the program nothing while it works. The moment is the
+ * server's own time of the drawing that filled the window, so that how fast
+ * this watcher is scheduled and reads the pixels does not count. With
  * PERMILLE 0 it waits two seconds and prints how much of the window is
  * filled then, in per mille, to choose the figure from.
  * Usage: waitfill W H PERMILLE PROGRAM [ARGS] */
 #include <X11/Xlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 static int ignore(Display *d, XErrorEvent *e) { (void)d; (void)e; return 0; }
@@ -29,11 +31,13 @@ static void giveUp(int signal)
     _exit(1);
 }
 
-static double since(const struct timespec *t0)
+/* The server's time now: that of a property change on a window of our own. */
+static Time serverTime(Display *d, Window w)
 {
-    struct timespec t;
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return (t.tv_sec - t0->tv_sec) * 1e3 + (t.tv_nsec - t0->tv_nsec) / 1e6;
+    XChangeProperty(d, w, XA_WM_NAME, XA_STRING, 8, PropModeReplace, (const unsigned char *)"t", 1);
+    XEvent e;
+    XWindowEvent(d, w, PropertyChangeMask, &e);
+    return e.xproperty.time;
 }
 
 /* Per mille of the window's pixels that are not its most common colour,
@@ -83,9 +87,10 @@ int main(int argc, char **argv)
     }
     XSetErrorHandler(ignore);
     XSelectInput(d, DefaultRootWindow(d), SubstructureNotifyMask);
-    XSync(d, False);
-    struct timespec t0;
-    clock_gettime(CLOCK_MONOTONIC, &t0);
+    // The server's clock at the start, just before the fork.
+    Window clock = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 1, 1, 0, 0, 0);
+    XSelectInput(d, clock, PropertyChangeMask);
+    const Time serverStart = serverTime(d, clock);
     pid_t pid = child = fork();
     if (pid == 0) {
         execvp(argv[4], argv + 4);
@@ -111,14 +116,25 @@ int main(int argc, char **argv)
         }
         Damage damage = XDamageCreate(d, w, XDamageReportNonEmpty);
         XSync(d, False);
+        // The latest drawing reported before the pixels were read.
+        Time drawn = serverStart;
         while (filled(d, w, width, height) < wanted) {
             XEvent e;
             do
                 XNextEvent(d, &e);
             while (e.type != damageEvent + XDamageNotify);
+            drawn = ((XDamageNotifyEvent *)&e)->timestamp;
             XDamageSubtract(d, damage, None, None);
         }
-        printf("%.1f\n", since(&t0));
+        // Drawing the server did before it read the pixels out may be what
+        // filled them: its reports came in ahead of the pixels.
+        XEvent e;
+        while (XCheckTypedEvent(d, damageEvent + XDamageNotify, &e))
+            drawn = ((XDamageNotifyEvent *)&e)->timestamp;
+        // Drawn before it was watched: now is the most that can be said.
+        if (drawn == serverStart)
+            drawn = serverTime(d, clock);
+        printf("%lu\n", (unsigned long)(drawn - serverStart));
     } else {
         sleep(2);
         printf("%d\n", filled(d, w, width, height));

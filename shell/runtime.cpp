@@ -236,6 +236,13 @@ void Runtime::start(QAnyStringView mainName)
     // Its place is free; centred, it stays behind the screens in front.
     s->setWindowFlag(Qt::WindowMinimizeButtonHint);
     s->centre();
+    // Behind the welcome screen, it draws its edges after that screen has:
+    // what the pupil waits for is on the display first.
+    if (m_windowsStack) {
+        m_mainHeldBack = true;
+        s->setUpdatesEnabled(false);
+        QTimer::singleShot(300, s, [this] { releaseMainWindow(); });
+    }
     s->show();
     s->load();
     desktop::flushDisplay();
@@ -352,6 +359,15 @@ void Runtime::activatedByDesktop(Screen *s)
     });
 }
 
+void Runtime::releaseMainWindow()
+{
+    if (!m_mainHeldBack)
+        return;
+    m_mainHeldBack = false;
+    if (m_main)
+        m_main->setUpdatesEnabled(true);
+}
+
 void Runtime::forget(Screen *s)
 {
     becameHidden(s);
@@ -364,6 +380,10 @@ void Runtime::forget(Screen *s)
 
 bool Runtime::eventFilter(QObject *watched, QEvent *event)
 {
+    // Posted, the main window's turn comes once this paint is on the display.
+    if (m_mainHeldBack && event->type() == QEvent::Paint && watched != m_main
+        && qobject_cast<Screen *>(watched))
+        QTimer::singleShot(0, m_main, [this] { releaseMainWindow(); });
     // A click from one of the program's windows into another activates the
     // screen clicked, before the click itself is handled.
     if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {

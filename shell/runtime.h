@@ -118,6 +118,8 @@ private:
     // The screen the pupil works on: the one just shown, else the active one.
     Screen *screenInFront() const;
     void forget(Screen *s);
+    // The main window draws once the screen in front has, at a start.
+    void releaseMainWindow();
 
     QHash<QString, Factory> m_factories;
     QHash<QString, Screen *> m_screens;
@@ -129,6 +131,7 @@ private:
     QElapsedTimer m_awaitedSince;
     bool m_ended = false;
     bool m_starting = false;
+    bool m_mainHeldBack = false;
     // The offscreen platform keeps no stacking order to raise a window in.
     const bool m_windowsStack;
     std::function<void(int)> m_exit;
