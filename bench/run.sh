@@ -13,13 +13,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-21}
-export KOLOMAF_EXTRA_PACKAGES="xvfb xauth libx11-dev libxdamage-dev pkg-config"
+export KOLOMAF_EXTRA_PACKAGES="xvfb xauth libx11-dev libxext-dev libxdamage-dev pkg-config"
 tools/setup.sh >/dev/null
 BUILD_DIR=build-release tools/setup.sh -DCMAKE_BUILD_TYPE=Release >/dev/null
 
 work=build/bench
 mkdir -p "$work"
-cc -O2 -o "$work/waitfill" bench/waitfill.c -lX11 -lXdamage
+cc -O2 -o "$work/waitfill" bench/waitfill.c -lX11 -lXext -lXdamage
 g++ -O2 -std=c++20 -fPIC -o "$work/minimal" bench/minimal.cpp $(pkg-config --cflags --libs Qt6Widgets)
 
 display=:$((80 + RANDOM % 9))

@@ -12,10 +12,13 @@
 #include <X11/Xlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
 #include <X11/extensions/Xdamage.h>
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -40,18 +43,49 @@ static Time serverTime(Display *d, Window w)
     return e.xproperty.time;
 }
 
+/* The window's pixels, read into memory shared with the server where it
+ * offers that: a read then costs the server a copy and this watcher no
+ * transfer, so watching does not slow the program it watches. */
+static XImage *shared;
+static XShmSegmentInfo segment;
+
+static XImage *readPixels(Display *d, Window w, int width, int height)
+{
+    if (!shared && XShmQueryExtension(d)) {
+        XWindowAttributes a;
+        XGetWindowAttributes(d, w, &a);
+        shared = XShmCreateImage(d, a.visual, (unsigned)a.depth, ZPixmap, NULL, &segment, (unsigned)width,
+            (unsigned)height);
+        segment.shmid = shmget(IPC_PRIVATE, (size_t)shared->bytes_per_line * (size_t)height, IPC_CREAT | 0600);
+        segment.shmaddr = shared->data = shmat(segment.shmid, NULL, 0);
+        segment.readOnly = False;
+        XShmAttach(d, &segment);
+        XSync(d, False);
+        shmctl(segment.shmid, IPC_RMID, NULL);
+    }
+    if (shared)
+        return XShmGetImage(d, w, shared, 0, 0, AllPlanes) ? shared : NULL;
+    return XGetImage(d, w, 0, 0, (unsigned)width, (unsigned)height, AllPlanes, ZPixmap);
+}
+
+static unsigned long pixel(XImage *img, int x, int y)
+{
+    if (img->bits_per_pixel == 32)
+        return ((const unsigned int *)(img->data + (long)y * img->bytes_per_line))[x] & 0xffffff;
+    return XGetPixel(img, x, y) & 0xffffff;
+}
+
 /* Per mille of the window's pixels that are not its most common colour,
  * on a grid of every third pixel both ways; the background is the colour
- * most of 256 of those points share. Cheap, so it does not slow the
- * program it watches. */
+ * most of 256 of those points share. */
 static int filled(Display *d, Window w, int width, int height)
 {
-    XImage *img = XGetImage(d, w, 0, 0, (unsigned)width, (unsigned)height, AllPlanes, ZPixmap);
+    XImage *img = readPixels(d, w, width, height);
     if (!img)
         return -1;
     unsigned long probe[256];
     for (int i = 0; i < 256; ++i)
-        probe[i] = XGetPixel(img, (int)((i * 37L) % width), (int)((i * 101L) % height)) & 0xffffff;
+        probe[i] = pixel(img, (int)((i * 37L) % width), (int)((i * 101L) % height));
     unsigned long background = probe[0];
     int best = 0;
     for (int i = 0; i < 256; ++i) {
@@ -67,9 +101,10 @@ static int filled(Display *d, Window w, int width, int height)
     for (int y = 1; y < height; y += 3)
         for (int x = 1; x < width; x += 3) {
             ++all;
-            other += (XGetPixel(img, x, y) & 0xffffff) != background;
+            other += pixel(img, x, y) != background;
         }
-    XDestroyImage(img);
+    if (img != shared)
+        XDestroyImage(img);
     return (int)(1000 * other / all);
 }
 

@@ -236,8 +236,9 @@ void Runtime::start(QAnyStringView mainName)
     // Its place is free; centred, it stays behind the screens in front.
     s->setWindowFlag(Qt::WindowMinimizeButtonHint);
     s->centre();
-    // Behind the welcome screen, it draws its edges after that screen has:
-    // what the pupil waits for is on the display first.
+    // Behind the welcome screen, it draws its edges, builds its menu and
+    // the icon is made after that screen has drawn: what the pupil waits
+    // for is on the display first.
     if (m_windowsStack) {
         m_mainHeldBack = true;
         s->setUpdatesEnabled(false);
@@ -249,7 +250,14 @@ void Runtime::start(QAnyStringView mainName)
     // Then the fonts, and what needs them.
     m_starting = false;
     prepareFonts();
-    s->started();
+    if (!m_mainHeldBack)
+        finishStart();
+}
+
+void Runtime::finishStart()
+{
+    if (m_main)
+        m_main->started();
     // Rendering the icon at every size the window system asks for waits
     // until the first screens are up.
     QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(pictureIcon(picture("kolomaf"))); });
@@ -364,6 +372,7 @@ void Runtime::releaseMainWindow()
     if (!m_mainHeldBack)
         return;
     m_mainHeldBack = false;
+    finishStart();
     if (m_main)
         m_main->setUpdatesEnabled(true);
 }

@@ -42,7 +42,8 @@ protected:
     friend class Runtime;
     virtual void load() { }
     virtual void activate() { }
-    // The main window's, once a start has read the fonts (see Runtime::start).
+    // The main window's, once a start has read the fonts and, on a display,
+    // the screen in front has drawn (see Runtime::start).
     virtual void started() { }
     // The window's own close control. Screens leave through their own
     // buttons, so the default keeps the screen where it is.
@@ -120,6 +121,8 @@ private:
     void forget(Screen *s);
     // The main window draws once the screen in front has, at a start.
     void releaseMainWindow();
+    // The main window's menu and the program's icon, after the first screens.
+    void finishStart();
 
     QHash<QString, Factory> m_factories;
     QHash<QString, Screen *> m_screens;
