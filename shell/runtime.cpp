@@ -236,9 +236,9 @@ void Runtime::start(QAnyStringView mainName)
     // Its place is free; centred, it stays behind the screens in front.
     s->setWindowFlag(Qt::WindowMinimizeButtonHint);
     s->centre();
-    // Behind the welcome screen, it draws its edges, builds its menu and
-    // the icon is made after that screen has drawn: what the pupil waits
-    // for is on the display first.
+    // It stands behind the welcome screen: its own paint, its menu and the
+    // icon wait until that screen has drawn, so what the pupil waits for
+    // reaches the display first.
     if (m_windowsStack) {
         m_mainHeldBack = true;
         s->setUpdatesEnabled(false);

@@ -3,7 +3,7 @@
 // KOLOMAF_PUPIL_EVENTS (per seed) set the size, five seeds of 40,000 events
 // unless set. A failure names the seed and the event, and lists the events
 // before it, so it can be replayed. With KOLOMAF_PUPIL_MEMORY=N the run
-// prints its resident and peak memory every N events (bench/session.sh).
+// prints its resident and peak memory every N events (bench/run.sh).
 #include "pupil.h"
 
 #include <QFile>
