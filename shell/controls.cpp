@@ -245,17 +245,15 @@ void PictureButton::paintEvent(QPaintEvent *)
     p.drawRect(r.adjusted(0, 0, -1, -1));
 
     const QPoint shift = down ? QPoint(1, 1) : QPoint();
-    QRect content = r.adjusted(5, 5, -5, -5).translated(shift);
     if (!text().isEmpty()) {
         p.setFont(font());
         p.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : QColor(140, 140, 140));
-        const QRect captionRect = textRect().translated(shift);
-        if (!resource().isEmpty())
-            content.setBottom(captionRect.top() - 2);
-        p.drawText(captionRect, Qt::AlignCenter | Qt::TextWordWrap, text());
+        p.drawText(textRect().translated(shift), Qt::AlignCenter | Qt::TextWordWrap, text());
     }
-    if (!resource().isEmpty())
+    if (!resource().isEmpty()) {
+        const QRect content = pictureRect().translated(shift);
         p.drawPixmap(content.topLeft(), m_picture.at(content.size(), devicePixelRatioF()));
+    }
 
     if (hasFocus()) {
         p.setPen(QPen(Qt::black, 3));
@@ -275,6 +273,14 @@ QRect PictureButton::textRect() const
             = fontMetrics().boundingRect(content, Qt::AlignCenter | Qt::TextWordWrap, text()).height();
         content.setTop(content.bottom() - std::min(height, content.height() / 2));
     }
+    return content;
+}
+
+QRect PictureButton::pictureRect() const
+{
+    QRect content = rect().adjusted(5, 5, -5, -5);
+    if (!text().isEmpty())
+        content.setBottom(textRect().top() - 2);
     return content;
 }
 

@@ -68,6 +68,7 @@ public:
     Picture(QWidget *parent, const QString &resource);
     QString resource() const { return m_picture.resource(); }
     void releasePicture() { m_picture.release(); }
+    QSize pictureSize() const { return size(); }
 Q_SIGNALS:
     void clicked();
 
@@ -90,6 +91,9 @@ public:
     void releasePicture() { m_picture.release(); }
     // Where the caption goes: one line under a picture, else the whole face.
     QRect textRect() const;
+    // Where the picture goes, unpressed; its size needs the caption's font.
+    QRect pictureRect() const;
+    QSize pictureSize() const { return pictureRect().size(); }
 Q_SIGNALS:
     void mouseMoved(QPoint pos);
 

@@ -12,6 +12,13 @@ namespace kolomaf {
 // A picture rendered once per size and cached; keeps the SVG's aspect ratio,
 // centred in the given size.
 QPixmap renderPicture(const QString &resource, QSize size, qreal dpr, QString *cacheKey = nullptr);
+// Starts drawing the pictures the window's visible controls will paint, on
+// another thread, so the first paint finds them drawn. Those under a caption
+// need its font: pass captioned once the fonts are read.
+void drawPicturesAhead(QWidget *window, bool captioned);
+// Waits for what is still being drawn ahead and forgets what no control
+// took.
+void dropPicturesDrawnAhead();
 // Drops one drawn picture from the cache and forgets its key.
 void forgetPicture(QString &cacheKey);
 // A window icon drawn from a picture at the usual sizes. Drawn here, since

@@ -5,9 +5,11 @@
 #include "shell/accessibility.h"
 #include "shell/controls.h"
 #include "shell/desktop.h"
+#include "shell/pictures.h"
 #include "shell/twips.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QIcon>
@@ -21,6 +23,7 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
+#include <thread>
 
 namespace kolomaf {
 
@@ -221,6 +224,31 @@ QList<Screen *> Runtime::loadedScreens() const
     return out;
 }
 
+namespace {
+
+// The first write to each page of fresh memory costs a fault; a thread
+// can take them while the main thread works.
+std::thread touchWindowBuffer(QWidget *w)
+{
+    QBackingStore *store = w ? w->backingStore() : nullptr;
+    if (!store)
+        return {};
+    if (store->size() != w->size())
+        store->resize(w->size());
+    QPaintDevice *device = store->paintDevice();
+    if (!device || device->devType() != QInternal::Image)
+        return {};
+    auto *image = static_cast<QImage *>(device);
+    uchar *bits = image->bits();
+    const qsizetype bytes = image->sizeInBytes();
+    return std::thread([bits, bytes] {
+        for (qsizetype i = 0; i < bytes; i += 4096)
+            bits[i] = 0;
+    });
+}
+
+} // namespace
+
 void Runtime::start(QAnyStringView mainName)
 {
     // A start, in this order. The main window and the screen its load
@@ -247,15 +275,26 @@ void Runtime::start(QAnyStringView mainName)
     s->show();
     s->load();
     desktop::flushDisplay();
-    // Then the fonts, and what needs them.
+    // Then the fonts, and what needs them. Meanwhile the second core takes
+    // the first touches of the front screen's window buffer and draws its
+    // pictures, which would otherwise slow its first paint.
     m_starting = false;
+    Screen *front = screenInFront();
+    std::thread touching = touchWindowBuffer(front);
+    if (front)
+        drawPicturesAhead(front, false);
     prepareFonts();
+    if (front)
+        drawPicturesAhead(front, true);
+    if (touching.joinable())
+        touching.join();
     if (!m_mainHeldBack)
         finishStart();
 }
 
 void Runtime::finishStart()
 {
+    dropPicturesDrawnAhead();
     if (m_main)
         m_main->started();
     // Rendering the icon at every size the window system asks for waits

@@ -293,6 +293,28 @@ private Q_SLOTS:
         QVERIFY(QPixmapCache::find(key, &cached));
     }
 
+    // Drawn on another thread at start, a picture must come out as the one
+    // drawn in the paint, a captioned button's too, and none may be lost.
+    void picturesDrawnAheadAreTheOnesPainted()
+    {
+        Probe *a = probe("A");
+        (new Picture(a, QStringLiteral(":/assets/stop.svg")))->setGeometry(10, 10, 60, 40);
+        auto *button = new PictureButton(a, QStringLiteral(":/assets/stop.svg"));
+        button->setText(QStringLiteral("Stop"));
+        button->setGeometry(80, 10, 90, 90);
+        a->resize(200, 120);
+        a->show();
+        const QImage onTheSpot = a->grab().toImage();
+        a->hide();
+        a->show();
+        drawPicturesAhead(a, false);
+        drawPicturesAhead(a, true);
+        QCOMPARE(a->grab().toImage(), onTheSpot);
+        dropPicturesDrawnAhead();
+        QPixmap cached;
+        QVERIFY(QPixmapCache::find(QStringLiteral(":/assets/stop.svg@60x40"), &cached));
+    }
+
     void closeControlIsTheScreensOwnDecision()
     {
         Probe *a = probe("A");
