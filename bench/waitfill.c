@@ -17,6 +17,7 @@
 #include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
 #include <sys/wait.h>
@@ -45,24 +46,32 @@ static Time serverTime(Display *d, Window w)
 
 /* The window's pixels, read into memory shared with the server where it
  * offers that: a read then costs the server a copy and this watcher no
- * transfer, so watching does not slow the program it watches. */
+ * transfer, so watching does not slow the program it watches. The memory
+ * is made, touched and read into once before the program starts, so that
+ * neither side takes its first page faults while the program draws. */
 static XImage *shared;
 static XShmSegmentInfo segment;
 
+static void shareMemory(Display *d, int width, int height)
+{
+    if (!XShmQueryExtension(d))
+        return;
+    const int s = DefaultScreen(d);
+    shared = XShmCreateImage(d, DefaultVisual(d, s), (unsigned)DefaultDepth(d, s), ZPixmap, NULL, &segment,
+        (unsigned)width, (unsigned)height);
+    const size_t bytes = (size_t)shared->bytes_per_line * (size_t)height;
+    segment.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+    segment.shmaddr = shared->data = shmat(segment.shmid, NULL, 0);
+    segment.readOnly = False;
+    memset(shared->data, 0, bytes);
+    XShmAttach(d, &segment);
+    XSync(d, False);
+    shmctl(segment.shmid, IPC_RMID, NULL);
+    XShmGetImage(d, DefaultRootWindow(d), shared, 0, 0, AllPlanes);
+}
+
 static XImage *readPixels(Display *d, Window w, int width, int height)
 {
-    if (!shared && XShmQueryExtension(d)) {
-        XWindowAttributes a;
-        XGetWindowAttributes(d, w, &a);
-        shared = XShmCreateImage(d, a.visual, (unsigned)a.depth, ZPixmap, NULL, &segment, (unsigned)width,
-            (unsigned)height);
-        segment.shmid = shmget(IPC_PRIVATE, (size_t)shared->bytes_per_line * (size_t)height, IPC_CREAT | 0600);
-        segment.shmaddr = shared->data = shmat(segment.shmid, NULL, 0);
-        segment.readOnly = False;
-        XShmAttach(d, &segment);
-        XSync(d, False);
-        shmctl(segment.shmid, IPC_RMID, NULL);
-    }
     if (shared)
         return XShmGetImage(d, w, shared, 0, 0, AllPlanes) ? shared : NULL;
     return XGetImage(d, w, 0, 0, (unsigned)width, (unsigned)height, AllPlanes, ZPixmap);
@@ -122,6 +131,8 @@ int main(int argc, char **argv)
     }
     XSetErrorHandler(ignore);
     XSelectInput(d, DefaultRootWindow(d), SubstructureNotifyMask);
+    if (wanted > 0)
+        shareMemory(d, width, height);
     // The server's clock at the start, just before the fork.
     Window clock = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 1, 1, 0, 0, 0);
     XSelectInput(d, clock, PropertyChangeMask);
