@@ -68,7 +68,6 @@ public:
     Picture(QWidget *parent, const QString &resource);
     QString resource() const { return m_picture.resource(); }
     void releasePicture() { m_picture.release(); }
-    QSize pictureSize() const { return size(); }
 Q_SIGNALS:
     void clicked();
 
@@ -93,7 +92,6 @@ public:
     QRect textRect() const;
     // Where the picture goes, unpressed; its size needs the caption's font.
     QRect pictureRect() const;
-    QSize pictureSize() const { return pictureRect().size(); }
 Q_SIGNALS:
     void mouseMoved(QPoint pos);
 

@@ -96,10 +96,10 @@ void drawPicturesAhead(QWidget *window, bool captioned)
     };
     if (!captioned)
         for (Picture *p : window->findChildren<Picture *>())
-            add(p, p->resource(), p->pictureSize());
+            add(p, p->resource(), p->size());
     for (PictureButton *b : window->findChildren<PictureButton *>())
         if (b->text().isEmpty() != captioned)
-            add(b, b->resource(), b->pictureSize());
+            add(b, b->resource(), b->pictureRect().size());
     if (jobs.empty())
         return;
     // One task draws them all, in the order they will be painted; each is

@@ -275,11 +275,12 @@ void Runtime::start(QAnyStringView mainName)
     s->show();
     s->load();
     desktop::flushDisplay();
-    // Then the fonts, and what needs them. Meanwhile the second core takes
-    // the first touches of the front screen's window buffer and draws its
-    // pictures, which would otherwise slow its first paint.
+    // Then the fonts, and what needs them. On a display, where the screen
+    // in front paints later, the second core meanwhile takes the first
+    // touches of its window buffer and draws its pictures, which would
+    // otherwise slow that first paint.
     m_starting = false;
-    Screen *front = screenInFront();
+    Screen *front = m_mainHeldBack ? screenInFront() : nullptr;
     std::thread touching = touchWindowBuffer(front);
     if (front)
         drawPicturesAhead(front, false);
