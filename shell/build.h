@@ -58,10 +58,12 @@ inline Label *caption(Label *l, const QString &text, Qt::Alignment align = Qt::A
     return l;
 }
 
-// A text box only the program writes: no cursor, no focus.
+// A text box only the program writes: no cursor, no focus, and Qt's full
+// length, since its lines may hold what several cells hold.
 inline TextBox *readOnly(TextBox *t)
 {
     t->setReadOnly(true);
+    t->setMaxLength(32767);
     t->setFocusPolicy(Qt::NoFocus);
     return t;
 }

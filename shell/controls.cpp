@@ -155,6 +155,12 @@ void Label::mouseReleaseEvent(QMouseEvent *e)
 TextBox::TextBox(QWidget *parent)
     : QLineEdit(parent)
 {
+    // Qt takes 32,767 characters, and keeps a line layout of some 40 bytes a
+    // character for as long as the box holds them: a page pasted into a
+    // cell would cost more than a megabyte, on a hidden screen too. A cell
+    // holds a digit, a number or a name; a thousand characters are still
+    // far past any number a screen reads.
+    setMaxLength(1000);
     // After the edit is done, whichever way the pupil made it: keys, a
     // middle click, the context menu or a drop.
     connect(this, &QLineEdit::textEdited, this, &TextBox::forgetLongHistory, Qt::QueuedConnection);
