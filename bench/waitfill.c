@@ -133,6 +133,12 @@ int main(int argc, char **argv)
     XSelectInput(d, DefaultRootWindow(d), SubstructureNotifyMask);
     if (wanted > 0)
         shareMemory(d, width, height);
+    // Xvfb starts with the pointer in the middle of the screen, inside a
+    // centred window and outside one at the corner, and a window that
+    // comes up under the pointer handles its entering first. Both come up
+    // away from it here, as after a start from a menu or a desktop icon.
+    const int s = DefaultScreen(d);
+    XWarpPointer(d, None, DefaultRootWindow(d), 0, 0, 0, 0, DisplayWidth(d, s) - 1, DisplayHeight(d, s) - 1);
     // The server's clock at the start, just before the fork.
     Window clock = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 1, 1, 0, 0, 0);
     XSelectInput(d, clock, PropertyChangeMask);
