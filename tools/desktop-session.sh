@@ -51,11 +51,17 @@ case "$kind" in
       xfwm4 --compositor=off >"$run_dir/wm.log" 2>&1 &
     fi
     pids+=($!)
-    # The manager is ready once it names itself on the root window.
-    for _ in $(seq 100); do
+    # The manager is ready once it names itself on the root window. One
+    # that never does would leave the command on a bare X server.
+    for _ in $(seq 200); do
       xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
       sleep 0.05
     done
+    if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+      echo "desktop-session: $kind did not take the display (xfwm4 needs a D-Bus session: dbus-run-session)" >&2
+      tail -n 3 "$run_dir/wm.log" >&2
+      exit 2
+    fi
     ;;
   weston)
     # Larger than weston's window, so the pointer can leave and enter it.
