@@ -53,11 +53,12 @@ case "$kind" in
     pids+=($!)
     # The manager is ready once it names itself on the root window. One
     # that never does would leave the command on a bare X server.
+    managed() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
     for _ in $(seq 200); do
-      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+      managed && break
       sleep 0.05
     done
-    if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+    if ! managed; then
       echo "desktop-session: $kind did not take the display (xfwm4 needs a D-Bus session: dbus-run-session)" >&2
       tail -n 3 "$run_dir/wm.log" >&2
       exit 2
