@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/program.h"
 #include "shell/desktop.h"
+#include "shell/firstpicture.h"
 
 #include <QApplication>
 
@@ -8,5 +9,5 @@ int main(int argc, char *argv[])
 {
     kolomaf::desktop::choosePlatform();
     QApplication app(argc, argv);
-    return kolomaf::runProgram(app);
+    return kolomaf::runProgram(app, &kolomaf::builtFirstPicture);
 }

@@ -22,11 +22,12 @@ void registerAllScreens(Runtime &rt)
     registerWritingScreens(rt);
 }
 
-int runProgram(QApplication &app)
+int runProgram(QApplication &app, const FirstPicture *first)
 {
     Runtime::prepareApplication();
     Runtime rt;
     registerAllScreens(rt);
+    rt.setFirstPicture(first);
     rt.start(screens::mainWindow);
     return app.exec();
 }

@@ -39,17 +39,20 @@ stats() { sort -n | awk '{a[NR]=$1} END {m = (NR % 2) ? a[(NR+1)/2] : (a[NR/2] +
 
 # The welcome screen is 744 x 448 pixels and filled when 690 per mille of
 # it are not its background (713 once all is drawn); the minimal window,
-# 300 x 100, shows its one word at 3.
+# 300 x 100, shows its one word at 3. The X server shows the welcome
+# screen's picture from the build as the window maps; the screen's own
+# paint, which lays the same pixels over it, is timed too.
 starts() { # BUILD: kolomaf and the minimal program in turn, RUNS times
   rm -f "$work"/*.ms
   for _ in $(seq "$runs"); do
     "$work/waitfill" 300 100 2 "$work/minimal" >>"$work/minimal.ms"
-    "$work/waitfill" 744 448 690 "$1/kolomaf" >>"$work/kolomaf.ms"
+    "$work/waitfill" -o 744 448 690 "$1/kolomaf" >>"$work/kolomaf.ms"
   done
-  echo "$(stats <"$work/kolomaf.ms") $(stats <"$work/minimal.ms")"
+  echo "$(cut -d' ' -f1 "$work/kolomaf.ms" | stats) $(stats <"$work/minimal.ms")" \
+    "$(cut -d' ' -f2 "$work/kolomaf.ms" | grep -v -- - | stats)"
 }
-read -r def_k def_kl def_kh def_m def_ml def_mh <<<"$(starts build)"
-read -r rel_k rel_kl rel_kh rel_m rel_ml rel_mh <<<"$(starts build-release)"
+read -r def_k def_kl def_kh def_m def_ml def_mh def_o def_ol def_oh <<<"$(starts build)"
+read -r rel_k rel_kl rel_kh rel_m rel_ml rel_mh rel_o rel_ol rel_oh <<<"$(starts build-release)"
 rm -f "$work"/*.ms
 
 # Resident memory moves by a few hundred KiB from run to run: take medians.
@@ -92,6 +95,7 @@ min_idle=$(idle_percent $!)
 printf '%s' "$session" | awk -v runs="$runs" \
   -v dk="$def_k" -v dkl="$def_kl" -v dkh="$def_kh" -v dm="$def_m" -v dml="$def_ml" -v dmh="$def_mh" \
   -v rk="$rel_k" -v rkl="$rel_kl" -v rkh="$rel_kh" -v rm="$rel_m" -v rml="$rel_ml" -v rmh="$rel_mh" \
+  -v dp="$def_o" -v dpl="$def_ol" -v dph="$def_oh" -v rp="$rel_o" -v rpl="$rel_ol" -v rph="$rel_oh" \
   -v c="$min_kib" -v d="$kol_kib" -v ki="$kol_idle" -v mi="$min_idle" -v s="$idle_seconds" '
   { seeds[NR] = $1; at20[NR] = $2; at150[NR] = $3 }
   END {
@@ -99,6 +103,7 @@ printf '%s' "$session" | awk -v runs="$runs" \
     printf "start until the welcome screen is filled, median (lowest-highest) of %d runs:\n", runs
     printf "  default build: kolomaf %.1f ms (%.1f-%.1f), minimal Qt program %.1f ms (%.1f-%.1f), ratio %.2f (target 1.15)\n", dk, dkl, dkh, dm, dml, dmh, dk / dm
     printf "  Release build: kolomaf %.1f ms (%.1f-%.1f), minimal Qt program %.1f ms (%.1f-%.1f), ratio %.2f (target 1.15)\n", rk, rkl, rkh, rm, rml, rmh, rk / rm
+    printf "  the welcome screen itself, painting over the picture from the build: default build %.1f ms (%.1f-%.1f), Release %.1f ms (%.1f-%.1f)\n", dp, dpl, dph, rp, rpl, rph
     ok = ok && dk / dm <= 1.15 && rk / rm <= 1.15
     printf "peak memory after every screen was opened: kolomaf %.1f MiB, minimal Qt program %.1f MiB, ratio %.2f (target 1.3)\n", d / 1024, c / 1024, d / c
     ok = ok && d / c <= 1.3

@@ -7,8 +7,11 @@
  * server's own time of the drawing that filled the window, so that how fast
  * this watcher is scheduled and reads the pixels does not count. With
  * PERMILLE 0 it waits two seconds and prints how much of the window is
- * filled then, in per mille, to choose the figure from.
- * Usage: waitfill W H PERMILLE PROGRAM [ARGS] */
+ * filled then, in per mille, to choose the figure from. With -o it also
+ * prints when the program next drew in the window, within two seconds:
+ * its own paint, where the window was filled ahead of it with a picture
+ * the X server showed ("-" if none came).
+ * Usage: waitfill [-o] W H PERMILLE PROGRAM [ARGS] */
 #include <X11/Xlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
@@ -117,10 +120,28 @@ static int filled(Display *d, Window w, int width, int height)
     return (int)(1000 * other / all);
 }
 
+/* The server time of the next drawing in the window, within two seconds. */
+static int nextDrawing(Display *d, Damage damage, int damageEvent, Time *when)
+{
+    XDamageSubtract(d, damage, None, None);
+    for (int waited = 0; waited < 2000; waited += 5) {
+        XEvent e;
+        if (XCheckTypedEvent(d, damageEvent + XDamageNotify, &e)) {
+            *when = ((XDamageNotifyEvent *)&e)->timestamp;
+            return 1;
+        }
+        usleep(5000);
+    }
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
+    const int own = argc > 1 && strcmp(argv[1], "-o") == 0;
+    argc -= own;
+    argv += own;
     if (argc < 5) {
-        fprintf(stderr, "usage: waitfill W H PERMILLE PROGRAM [ARGS]\n");
+        fprintf(stderr, "usage: waitfill [-o] W H PERMILLE PROGRAM [ARGS]\n");
         return 2;
     }
     const int width = atoi(argv[1]), height = atoi(argv[2]), wanted = atoi(argv[3]);
@@ -186,7 +207,13 @@ int main(int argc, char **argv)
         // Drawn before it was watched: now is the most that can be said.
         if (drawn == serverStart)
             drawn = serverTime(d, clock);
-        printf("%lu\n", (unsigned long)(drawn - serverStart));
+        printf("%lu", (unsigned long)(drawn - serverStart));
+        Time next;
+        if (own && nextDrawing(d, damage, damageEvent, &next))
+            printf(" %lu", (unsigned long)(next - serverStart));
+        else if (own)
+            printf(" -");
+        printf("\n");
     } else {
         sleep(2);
         printf("%d\n", filled(d, w, width, height));

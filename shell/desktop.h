@@ -4,6 +4,7 @@
 #include <QMargins>
 #include <QPoint>
 
+class QImage;
 class QWidget;
 
 // What the program needs to know of the desktop beyond what Qt tells: the
@@ -46,5 +47,12 @@ bool framesWhereMade();
 // program's windows, where the manager does not say so itself. Before the
 // first window is mapped.
 void watchPlacement();
+
+// Has the window system show `picture` in a window made but not yet
+// mapped, from the moment it is mapped and until dropPicture(), without the
+// program drawing: the X server paints it as the window's background.
+// False where that cannot be done exactly (no X, another pixel format).
+bool showPicture(const QWidget *window, const QImage &picture);
+void dropPicture(const QWidget *window);
 
 } // namespace kolomaf::desktop

@@ -22,6 +22,13 @@ bool framesWhereMade()
 
 void watchPlacement() { }
 
+bool showPicture(const QWidget *, const QImage &)
+{
+    return false;
+}
+
+void dropPicture(const QWidget *) { }
+
 bool isActive(const QWidget *window)
 {
     return window->isActiveWindow();

@@ -3,6 +3,8 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
+#include <QImage>
+#include <QSysInfo>
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
 #include <algorithm>
@@ -311,7 +313,80 @@ xcb_window_t nativeWindow(const QWidget *w)
                                                         : xcb_window_t(XCB_WINDOW_NONE);
 }
 
+// Backgrounds set by showPicture(), by the window they were set on.
+std::unordered_map<const QWidget *, std::pair<xcb_window_t, xcb_pixmap_t>> &backgrounds()
+{
+    static std::unordered_map<const QWidget *, std::pair<xcb_window_t, xcb_pixmap_t>> b;
+    return b;
+}
+
+// Whether an RGB32 image goes to the server as it is: 32 bits a pixel in
+// the server's byte order, for a window of depth 24.
+bool takesRgb32(xcb_connection_t *c, uint8_t depth)
+{
+    const xcb_setup_t *setup = xcb_get_setup(c);
+    if (depth != 24 || setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST
+        || QSysInfo::ByteOrder != QSysInfo::LittleEndian)
+        return false;
+    for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem; xcb_format_next(&f))
+        if (f.data->depth == depth)
+            return f.data->bits_per_pixel == 32 && f.data->scanline_pad == 32;
+    return false;
+}
+
 } // namespace
+
+bool showPicture(const QWidget *window, const QImage &picture)
+{
+    xcb_connection_t *c = connection();
+    const xcb_window_t w = nativeWindow(window);
+    if (!c || !w || picture.format() != QImage::Format_RGB32 || picture.size() != window->size()
+        || window->devicePixelRatio() != 1 || backgrounds().count(window))
+        return false;
+    auto geometry = reply(xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
+    if (!geometry || geometry->width != picture.width() || geometry->height != picture.height()
+        || !takesRgb32(c, geometry->depth))
+        return false;
+    // In bands that fit in one request, its 24-byte head included.
+    const uint64_t room = uint64_t(xcb_get_maximum_request_length(c)) * 4 - 24;
+    const int rows
+        = int(std::min<uint64_t>(uint64_t(picture.height()), room / uint64_t(picture.bytesPerLine())));
+    if (rows < 1)
+        return false;
+    const xcb_pixmap_t pixmap = xcb_generate_id(c);
+    xcb_create_pixmap(c, geometry->depth, pixmap, w, uint16_t(picture.width()), uint16_t(picture.height()));
+    const xcb_gcontext_t gc = xcb_generate_id(c);
+    xcb_create_gc(c, gc, pixmap, 0, nullptr);
+    for (int y = 0; y < picture.height(); y += rows) {
+        const int band = std::min(rows, picture.height() - y);
+        xcb_put_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, pixmap, gc, uint16_t(picture.width()), uint16_t(band), 0,
+            int16_t(y), 0, geometry->depth, uint32_t(band * picture.bytesPerLine()),
+            picture.constScanLine(y));
+    }
+    xcb_free_gc(c, gc);
+    xcb_change_window_attributes(c, w, XCB_CW_BACK_PIXMAP, &pixmap);
+    backgrounds()[window] = {w, pixmap};
+    return true;
+}
+
+void dropPicture(const QWidget *window)
+{
+    const auto b = backgrounds().find(window);
+    if (b == backgrounds().end())
+        return;
+    const auto [w, pixmap] = b->second;
+    backgrounds().erase(b);
+    xcb_connection_t *c = connection();
+    if (!c)
+        return;
+    // Qt's own windows have none, so that nothing is painted under its paint.
+    if (nativeWindow(window) == w) {
+        const uint32_t none = XCB_BACK_PIXMAP_NONE;
+        xcb_change_window_attributes(c, w, XCB_CW_BACK_PIXMAP, &none);
+    }
+    xcb_free_pixmap(c, pixmap);
+    xcb_flush(c);
+}
 
 bool isActive(const QWidget *window)
 {

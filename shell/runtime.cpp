@@ -5,6 +5,7 @@
 #include "shell/accessibility.h"
 #include "shell/controls.h"
 #include "shell/desktop.h"
+#include "shell/firstpicture.h"
 #include "shell/pictures.h"
 #include "shell/twips.h"
 
@@ -87,6 +88,8 @@ void Screen::setVisible(bool visible)
                 move(*m_frameTopLeft);
         }
         createWindow();
+        if (m_rt.m_starting)
+            m_rt.showFirstPicture(this);
         desktop::aboutToMap(this, pos());
         desktop::watchPlacement();
     }
@@ -293,8 +296,29 @@ void Runtime::start(QAnyStringView mainName)
         finishStart();
 }
 
+void Runtime::showFirstPicture(Screen *s)
+{
+    const FirstPicture *p = m_firstPicture;
+    if (!p || !p->screen || s->objectName() != QLatin1String(p->screen))
+        return;
+    m_firstPicture = nullptr;
+    // Drawn for this screen at its size and fonts; elsewhere it would
+    // show the pupil something else for a moment.
+    const QScreen *display = s->screen();
+    if (!display || qRound(display->logicalDotsPerInch()) != p->dpi
+        || s->size() != QSize(p->width, p->height))
+        return;
+    const QImage picture = decodeRuns(*p);
+    dropPages(*p);
+    if (!picture.isNull() && desktop::showPicture(s, picture))
+        m_firstPictureShownOn = s;
+}
+
 void Runtime::finishStart()
 {
+    // The screen in front has drawn over its first picture.
+    if (m_firstPictureShownOn)
+        desktop::dropPicture(m_firstPictureShownOn);
     dropPicturesDrawnAhead();
     if (m_main)
         m_main->started();

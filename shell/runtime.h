@@ -20,6 +20,7 @@ class QApplication;
 namespace kolomaf {
 
 class Runtime;
+struct FirstPicture;
 
 // One screen of the program: a top-level window with its controls, its
 // variables and its event handlers. The runtime creates it on first use and
@@ -102,6 +103,10 @@ public:
     RandomSource &random() { return *m_random; }
     void setRandom(std::unique_ptr<RandomSource> source) { m_random = std::move(source); }
 
+    // The picture of the screen in front that the window system shows at
+    // the start, until that screen has drawn. Before start().
+    void setFirstPicture(const FirstPicture *picture) { m_firstPicture = picture; }
+
     // Fonts, style and icon the screens are designed for; once per process.
     static void prepareApplication();
 
@@ -123,6 +128,8 @@ private:
     void releaseMainWindow();
     // The main window's menu and the program's icon, after the first screens.
     void finishStart();
+    // A screen's window is made at the start, not yet mapped.
+    void showFirstPicture(Screen *s);
 
     QHash<QString, Factory> m_factories;
     QHash<QString, Screen *> m_screens;
@@ -135,6 +142,8 @@ private:
     bool m_ended = false;
     bool m_starting = false;
     bool m_mainHeldBack = false;
+    const FirstPicture *m_firstPicture = nullptr;
+    QPointer<Screen> m_firstPictureShownOn;
     // The offscreen platform keeps no stacking order to raise a window in.
     const bool m_windowsStack;
     std::function<void(int)> m_exit;

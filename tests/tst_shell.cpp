@@ -2,6 +2,7 @@
 #include "columns/columnscreen.h"
 #include "helpers.h"
 #include "shell/controls.h"
+#include "shell/firstpicture.h"
 #include "shell/shellscreens.h"
 #include "shell/twips.h"
 
@@ -11,6 +12,7 @@
 #include <QFontInfo>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -93,6 +95,25 @@ private Q_SLOTS:
         QTest::newRow("start button") << false;
         QTest::newRow("menu Basis") << true;
     }
+    // At a start the window system shows the built picture until the
+    // welcome screen has drawn: it must be the pixels that screen paints, and
+    // a damaged picture is none.
+    void firstPictureIsWhatTheWelcomeScreenPaints()
+    {
+        Screen *welcome = p->screen("frmmecenaat1");
+        QCOMPARE(QLatin1String(builtFirstPicture.screen), welcome->objectName());
+        welcome->activateWindow();
+        QApplication::processEvents();
+        const QImage painted = welcome->screen()->grabWindow(welcome->winId()).toImage();
+        QCOMPARE(decodeRuns(builtFirstPicture), painted.convertToFormat(QImage::Format_RGB32));
+        FirstPicture damaged = builtFirstPicture;
+        --damaged.words;
+        QVERIFY(decodeRuns(damaged).isNull());
+        damaged = builtFirstPicture;
+        ++damaged.height;
+        QVERIFY(decodeRuns(damaged).isNull());
+    }
+
     void bothWaysLeadToTheFirstChoice()
     {
         QFETCH(bool, byMenu);

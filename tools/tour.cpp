@@ -7,6 +7,7 @@
 #include "bridge/bridgescreen.h"
 #include "columns/columnscreen.h"
 #include "recognition/twonumbers.h"
+#include "shell/firstpicture.h"
 #include "shell/runtime.h"
 #include "shell/screennames.h"
 #include "shell/shellscreens.h"
@@ -296,6 +297,7 @@ int main(int argc, char *argv[])
     Runtime::prepareApplication();
     Runtime rt;
     registerAllScreens(rt);
+    rt.setFirstPicture(&builtFirstPicture);
     rt.start(screens::mainWindow);
     if (target == QLatin1String("--memory"))
         return openEveryScreen(rt, app);
