@@ -8,6 +8,8 @@
 int main(int argc, char *argv[])
 {
     kolomaf::desktop::choosePlatform();
+    // On its way to the X server while Qt starts.
+    auto sent = kolomaf::sendFirstPicture(kolomaf::builtFirstPicture);
     QApplication app(argc, argv);
-    return kolomaf::runProgram(app, &kolomaf::builtFirstPicture);
+    return kolomaf::runProgram(app, &kolomaf::builtFirstPicture, std::move(sent));
 }

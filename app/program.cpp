@@ -22,12 +22,12 @@ void registerAllScreens(Runtime &rt)
     registerWritingScreens(rt);
 }
 
-int runProgram(QApplication &app, const FirstPicture *first)
+int runProgram(QApplication &app, const FirstPicture *first, std::shared_ptr<desktop::SentPicture> sent)
 {
     Runtime::prepareApplication();
     Runtime rt;
     registerAllScreens(rt);
-    rt.setFirstPicture(first);
+    rt.setFirstPicture(first, std::move(sent));
     rt.start(screens::mainWindow);
     return app.exec();
 }

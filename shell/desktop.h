@@ -3,6 +3,8 @@
 
 #include <QMargins>
 #include <QPoint>
+#include <functional>
+#include <memory>
 
 class QImage;
 class QWidget;
@@ -48,11 +50,20 @@ bool framesWhereMade();
 // first window is mapped.
 void watchPlacement();
 
-// Has the window system show `picture` in a window made but not yet
+// A picture for showPicture(), drawn and sent to the X server on a thread
+// and a connection of its own while the program goes on, from before the
+// application is made; null where the program is not to run on X. Dropping
+// the last reference ends that connection, and the picture on the server
+// with it.
+class SentPicture;
+std::shared_ptr<SentPicture> sendPicture(std::function<QImage()> draw);
+
+// Has the window system show the sent picture in a window made but not yet
 // mapped, from the moment it is mapped and until dropPicture(), without the
-// program drawing: the X server paints it as the window's background.
-// False where that cannot be done exactly (no X, another pixel format).
-bool showPicture(const QWidget *window, const QImage &picture);
+// program drawing: the X server paints it as the window's background. Waits
+// for the picture to arrive. False where that cannot be done exactly (no X,
+// another size or pixel format).
+bool showPicture(const QWidget *window, const std::shared_ptr<SentPicture> &picture);
 void dropPicture(const QWidget *window);
 
 } // namespace kolomaf::desktop

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/desktop.h"
 
+#include <QImage>
+
 // Without X11 the window system places and frames the windows itself.
 namespace kolomaf::desktop {
 
@@ -22,7 +24,16 @@ bool framesWhereMade()
 
 void watchPlacement() { }
 
-bool showPicture(const QWidget *, const QImage &)
+class SentPicture
+{
+};
+
+std::shared_ptr<SentPicture> sendPicture(std::function<QImage()>)
+{
+    return nullptr;
+}
+
+bool showPicture(const QWidget *, const std::shared_ptr<SentPicture> &)
 {
     return false;
 }

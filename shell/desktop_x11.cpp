@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <future>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -313,59 +314,120 @@ xcb_window_t nativeWindow(const QWidget *w)
                                                         : xcb_window_t(XCB_WINDOW_NONE);
 }
 
-// Backgrounds set by showPicture(), by the window they were set on.
-std::unordered_map<const QWidget *, std::pair<xcb_window_t, xcb_pixmap_t>> &backgrounds()
-{
-    static std::unordered_map<const QWidget *, std::pair<xcb_window_t, xcb_pixmap_t>> b;
-    return b;
-}
-
 // Whether an RGB32 image goes to the server as it is: 32 bits a pixel in
-// the server's byte order, for a window of depth 24.
-bool takesRgb32(xcb_connection_t *c, uint8_t depth)
+// the server's byte order, for a drawable of depth 24.
+bool takesRgb32(xcb_connection_t *c)
 {
     const xcb_setup_t *setup = xcb_get_setup(c);
-    if (depth != 24 || setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST
-        || QSysInfo::ByteOrder != QSysInfo::LittleEndian)
+    if (setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST || QSysInfo::ByteOrder != QSysInfo::LittleEndian)
         return false;
     for (auto f = xcb_setup_pixmap_formats_iterator(setup); f.rem; xcb_format_next(&f))
-        if (f.data->depth == depth)
+        if (f.data->depth == 24)
             return f.data->bits_per_pixel == 32 && f.data->scanline_pad == 32;
     return false;
 }
 
 } // namespace
 
-bool showPicture(const QWidget *window, const QImage &picture)
+class SentPicture
+{
+public:
+    ~SentPicture()
+    {
+        if (m_sent.valid())
+            m_sent.wait();
+        if (m_c)
+            xcb_disconnect(m_c);
+    }
+
+    // On the thread: a pixmap on the server with the picture in it, once
+    // the server has answered after the last band.
+    bool send(const QImage &picture)
+    {
+        if (picture.format() != QImage::Format_RGB32 || picture.isNull())
+            return false;
+        int screenNumber = 0;
+        m_c = xcb_connect(nullptr, &screenNumber);
+        if (xcb_connection_has_error(m_c) || !takesRgb32(m_c))
+            return false;
+        auto screen = xcb_setup_roots_iterator(xcb_get_setup(m_c));
+        for (int i = 0; i < screenNumber && screen.rem; ++i)
+            xcb_screen_next(&screen);
+        if (!screen.rem)
+            return false;
+        // In bands that fit in one request, its 24-byte head included.
+        const uint64_t room = uint64_t(xcb_get_maximum_request_length(m_c)) * 4 - 24;
+        const int rows
+            = int(std::min<uint64_t>(uint64_t(picture.height()), room / uint64_t(picture.bytesPerLine())));
+        if (rows < 1)
+            return false;
+        m_pixmap = xcb_generate_id(m_c);
+        xcb_create_pixmap(
+            m_c, 24, m_pixmap, screen.data->root, uint16_t(picture.width()), uint16_t(picture.height()));
+        const xcb_gcontext_t gc = xcb_generate_id(m_c);
+        xcb_create_gc(m_c, gc, m_pixmap, 0, nullptr);
+        for (int y = 0; y < picture.height(); y += rows) {
+            const int band = std::min(rows, picture.height() - y);
+            xcb_put_image(m_c, XCB_IMAGE_FORMAT_Z_PIXMAP, m_pixmap, gc, uint16_t(picture.width()),
+                uint16_t(band), 0, int16_t(y), 0, 24, uint32_t(band * picture.bytesPerLine()),
+                picture.constScanLine(y));
+        }
+        xcb_free_gc(m_c, gc);
+        m_size = picture.size();
+        auto answer = reply(xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr));
+        return answer && !xcb_connection_has_error(m_c);
+    }
+
+    std::future<bool> m_sent;
+    xcb_connection_t *m_c = nullptr;
+    xcb_pixmap_t m_pixmap = XCB_PIXMAP_NONE;
+    QSize m_size;
+};
+
+namespace {
+
+// Backgrounds set by showPicture(), by the window they were set on, with
+// the picture that keeps them on the server.
+std::unordered_map<const QWidget *, std::pair<xcb_window_t, std::shared_ptr<SentPicture>>> &backgrounds()
+{
+    static std::unordered_map<const QWidget *, std::pair<xcb_window_t, std::shared_ptr<SentPicture>>> b;
+    return b;
+}
+
+} // namespace
+
+std::shared_ptr<SentPicture> sendPicture(std::function<QImage()> draw)
+{
+    // After choosePlatform(), before Qt has a connection of its own.
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("xcb")))
+        return nullptr;
+    auto picture = std::make_shared<SentPicture>();
+    picture->m_sent = std::async(
+        std::launch::async, [p = picture.get(), draw = std::move(draw)] { return p->send(draw()); });
+    return picture;
+}
+
+bool showPicture(const QWidget *window, const std::shared_ptr<SentPicture> &picture)
 {
     xcb_connection_t *c = connection();
     const xcb_window_t w = nativeWindow(window);
-    if (!c || !w || picture.format() != QImage::Format_RGB32 || picture.size() != window->size()
-        || window->devicePixelRatio() != 1 || backgrounds().count(window))
+    if (!c || !w || !picture || !picture->m_sent.valid() || !picture->m_sent.get()
+        || backgrounds().count(window) || picture->m_size != window->size()
+        || window->devicePixelRatio() != 1)
         return false;
-    auto geometry = reply(xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
-    if (!geometry || geometry->width != picture.width() || geometry->height != picture.height()
-        || !takesRgb32(c, geometry->depth))
+    // The picture went to the server the DISPLAY names; it must be this
+    // window's, with the window's depth.
+    const auto windowGeometry = xcb_get_geometry(c, w);
+    const auto pixmapGeometry = xcb_get_geometry(c, picture->m_pixmap);
+    auto ofWindow = reply(xcb_get_geometry_reply(c, windowGeometry, nullptr));
+    xcb_generic_error_t *error = nullptr;
+    auto ofPixmap = reply(xcb_get_geometry_reply(c, pixmapGeometry, &error));
+    std::free(error);
+    if (!ofWindow || !ofPixmap || ofWindow->depth != ofPixmap->depth || ofWindow->root != ofPixmap->root
+        || ofWindow->width != ofPixmap->width || ofWindow->height != ofPixmap->height)
         return false;
-    // In bands that fit in one request, its 24-byte head included.
-    const uint64_t room = uint64_t(xcb_get_maximum_request_length(c)) * 4 - 24;
-    const int rows
-        = int(std::min<uint64_t>(uint64_t(picture.height()), room / uint64_t(picture.bytesPerLine())));
-    if (rows < 1)
-        return false;
-    const xcb_pixmap_t pixmap = xcb_generate_id(c);
-    xcb_create_pixmap(c, geometry->depth, pixmap, w, uint16_t(picture.width()), uint16_t(picture.height()));
-    const xcb_gcontext_t gc = xcb_generate_id(c);
-    xcb_create_gc(c, gc, pixmap, 0, nullptr);
-    for (int y = 0; y < picture.height(); y += rows) {
-        const int band = std::min(rows, picture.height() - y);
-        xcb_put_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, pixmap, gc, uint16_t(picture.width()), uint16_t(band), 0,
-            int16_t(y), 0, geometry->depth, uint32_t(band * picture.bytesPerLine()),
-            picture.constScanLine(y));
-    }
-    xcb_free_gc(c, gc);
-    xcb_change_window_attributes(c, w, XCB_CW_BACK_PIXMAP, &pixmap);
-    backgrounds()[window] = {w, pixmap};
+    xcb_change_window_attributes(c, w, XCB_CW_BACK_PIXMAP, &picture->m_pixmap);
+    backgrounds()[window] = {w, picture};
     return true;
 }
 
@@ -374,18 +436,14 @@ void dropPicture(const QWidget *window)
     const auto b = backgrounds().find(window);
     if (b == backgrounds().end())
         return;
-    const auto [w, pixmap] = b->second;
-    backgrounds().erase(b);
-    xcb_connection_t *c = connection();
-    if (!c)
-        return;
+    const xcb_window_t w = b->second.first;
     // Qt's own windows have none, so that nothing is painted under its paint.
-    if (nativeWindow(window) == w) {
+    if (xcb_connection_t *c = connection(); c && nativeWindow(window) == w) {
         const uint32_t none = XCB_BACK_PIXMAP_NONE;
         xcb_change_window_attributes(c, w, XCB_CW_BACK_PIXMAP, &none);
+        xcb_flush(c);
     }
-    xcb_free_pixmap(c, pixmap);
-    xcb_flush(c);
+    backgrounds().erase(b);
 }
 
 bool isActive(const QWidget *window)

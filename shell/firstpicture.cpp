@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/firstpicture.h"
 
+#include "shell/desktop.h"
+
 #include <algorithm>
 #include <cstdint>
 #ifdef __linux__
@@ -80,6 +82,9 @@ QImage decodeRuns(const FirstPicture &picture)
     return at == room ? image : QImage();
 }
 
+namespace {
+
+// The runs are read once at a start: their pages go back to the system.
 void dropPages(const FirstPicture &picture)
 {
 #ifdef __linux__
@@ -95,6 +100,17 @@ void dropPages(const FirstPicture &picture)
 #else
     (void)picture;
 #endif
+}
+
+} // namespace
+
+std::shared_ptr<desktop::SentPicture> sendFirstPicture(const FirstPicture &picture)
+{
+    return desktop::sendPicture([&picture] {
+        QImage image = decodeRuns(picture);
+        dropPages(picture);
+        return image;
+    });
 }
 
 } // namespace kolomaf

@@ -4,9 +4,14 @@
 #include <QImage>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace kolomaf {
+
+namespace desktop {
+class SentPicture;
+}
 
 // The screen in front at a start, drawn when the program was built. The
 // window system shows it from the moment the screen's window is mapped,
@@ -33,7 +38,9 @@ std::vector<std::uint32_t> encodeRuns(const QImage &image);
 // A null image where the runs do not fill the picture's size exactly.
 QImage decodeRuns(const FirstPicture &picture);
 
-// The runs are read once at a start: their pages go back to the system.
-void dropPages(const FirstPicture &picture);
+// Unpacks the picture and sends it to the X server on a thread of its own,
+// from before the application is made, for Runtime::setFirstPicture(). Null
+// where the program does not run on X.
+std::shared_ptr<desktop::SentPicture> sendFirstPicture(const FirstPicture &picture);
 
 } // namespace kolomaf

@@ -305,12 +305,8 @@ void Runtime::showFirstPicture(Screen *s)
     // Drawn for this screen at its size and fonts; elsewhere it would
     // show the pupil something else for a moment.
     const QScreen *display = s->screen();
-    if (!display || qRound(display->logicalDotsPerInch()) != p->dpi
-        || s->size() != QSize(p->width, p->height))
-        return;
-    const QImage picture = decodeRuns(*p);
-    dropPages(*p);
-    if (!picture.isNull() && desktop::showPicture(s, picture))
+    if (display && qRound(display->logicalDotsPerInch()) == p->dpi && s->size() == QSize(p->width, p->height)
+        && desktop::showPicture(s, m_firstPictureSent))
         m_firstPictureShownOn = s;
 }
 
@@ -319,6 +315,7 @@ void Runtime::finishStart()
     // The screen in front has drawn over its first picture.
     if (m_firstPictureShownOn)
         desktop::dropPicture(m_firstPictureShownOn);
+    m_firstPictureSent.reset();
     dropPicturesDrawnAhead();
     if (m_main)
         m_main->started();

@@ -21,6 +21,9 @@ namespace kolomaf {
 
 class Runtime;
 struct FirstPicture;
+namespace desktop {
+class SentPicture;
+}
 
 // One screen of the program: a top-level window with its controls, its
 // variables and its event handlers. The runtime creates it on first use and
@@ -104,8 +107,13 @@ public:
     void setRandom(std::unique_ptr<RandomSource> source) { m_random = std::move(source); }
 
     // The picture of the screen in front that the window system shows at
-    // the start, until that screen has drawn. Before start().
-    void setFirstPicture(const FirstPicture *picture) { m_firstPicture = picture; }
+    // the start, until that screen has drawn, as sent ahead by
+    // sendFirstPicture(). Before start().
+    void setFirstPicture(const FirstPicture *picture, std::shared_ptr<desktop::SentPicture> sent)
+    {
+        m_firstPicture = picture;
+        m_firstPictureSent = std::move(sent);
+    }
 
     // Fonts, style and icon the screens are designed for; once per process.
     static void prepareApplication();
@@ -143,6 +151,7 @@ private:
     bool m_starting = false;
     bool m_mainHeldBack = false;
     const FirstPicture *m_firstPicture = nullptr;
+    std::shared_ptr<desktop::SentPicture> m_firstPictureSent;
     QPointer<Screen> m_firstPictureShownOn;
     // The offscreen platform keeps no stacking order to raise a window in.
     const bool m_windowsStack;

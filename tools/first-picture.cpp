@@ -21,6 +21,12 @@ int main(int argc, char *argv[])
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // What the offscreen platform cannot do (raise a window, say) is no news
+    // in a build log; errors still show.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type != QtDebugMsg && type != QtInfoMsg && type != QtWarningMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
     QApplication app(argc, argv);
     Runtime::prepareApplication();
     Runtime rt;

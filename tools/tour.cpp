@@ -7,6 +7,7 @@
 #include "bridge/bridgescreen.h"
 #include "columns/columnscreen.h"
 #include "recognition/twonumbers.h"
+#include "shell/desktop.h"
 #include "shell/firstpicture.h"
 #include "shell/runtime.h"
 #include "shell/screennames.h"
@@ -283,6 +284,9 @@ void reportWhenShown(Runtime &rt, const QString &target, QApplication &app)
 
 int main(int argc, char *argv[])
 {
+    // Started as the program starts, so that its memory is the program's.
+    desktop::choosePlatform();
+    auto sent = sendFirstPicture(builtFirstPicture);
     QApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: kolomaf-tour SCREEN | --memory\n");
@@ -297,7 +301,7 @@ int main(int argc, char *argv[])
     Runtime::prepareApplication();
     Runtime rt;
     registerAllScreens(rt);
-    rt.setFirstPicture(&builtFirstPicture);
+    rt.setFirstPicture(&builtFirstPicture, std::move(sent));
     rt.start(screens::mainWindow);
     if (target == QLatin1String("--memory"))
         return openEveryScreen(rt, app);
