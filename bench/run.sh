@@ -105,7 +105,7 @@ printf '%s' "$session" | awk -v runs="$runs" \
     printf "  Release build: kolomaf %.1f ms (%.1f-%.1f), minimal Qt program %.1f ms (%.1f-%.1f), ratio %.2f (target 1.15)\n", rk, rkl, rkh, rm, rml, rmh, rk / rm
     printf "  the welcome screen itself, painting over the picture from the build: default build %.1f ms (%.1f-%.1f), Release %.1f ms (%.1f-%.1f)\n", dp, dpl, dph, rp, rpl, rph
     ok = ok && dk / dm <= 1.15 && rk / rm <= 1.15
-    printf "peak memory after every screen was opened: kolomaf %.1f MiB, minimal Qt program %.1f MiB, ratio %.2f (target 1.3)\n", d / 1024, c / 1024, d / c
+    printf "peak memory after every screen was opened: kolomaf %.1f MiB, minimal Qt program %.1f MiB, ratio %.3f (target 1.3)\n", d / 1024, c / 1024, d / c
     ok = ok && d / c <= 1.3
     printf "peak memory of a random-pupil session, after 20,000 and 150,000 events (target: within 1 MiB):\n"
     for (i = 1; i <= NR; ++i) {
