@@ -302,10 +302,10 @@ void Runtime::showFirstPicture(Screen *s)
     if (!p || !p->screen || s->objectName() != QLatin1String(p->screen))
         return;
     m_firstPicture = nullptr;
-    // Drawn for this screen at its size and fonts; elsewhere it would
-    // show the pupil something else for a moment.
+    // Drawn at the size of this screen's fonts; at another it would show
+    // the pupil something else for a moment.
     const QScreen *display = s->screen();
-    if (display && qRound(display->logicalDotsPerInch()) == p->dpi && s->size() == QSize(p->width, p->height)
+    if (display && qRound(display->logicalDotsPerInch()) == p->dpi
         && desktop::showPicture(s, m_firstPictureSent))
         m_firstPictureShownOn = s;
 }

@@ -89,12 +89,6 @@ private Q_SLOTS:
         }
     }
 
-    void bothWaysLeadToTheFirstChoice_data()
-    {
-        QTest::addColumn<bool>("byMenu");
-        QTest::newRow("start button") << false;
-        QTest::newRow("menu Basis") << true;
-    }
     // At a start the window system shows the built picture until the
     // welcome screen has drawn: it must be the pixels that screen paints, and
     // a damaged picture is none.
@@ -114,6 +108,12 @@ private Q_SLOTS:
         QVERIFY(decodeRuns(damaged).isNull());
     }
 
+    void bothWaysLeadToTheFirstChoice_data()
+    {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("start button") << false;
+        QTest::newRow("menu Basis") << true;
+    }
     void bothWaysLeadToTheFirstChoice()
     {
         QFETCH(bool, byMenu);
