@@ -52,17 +52,17 @@ void watchPlacement();
 
 // A picture for showPicture(), drawn and sent to the X server on a thread
 // and a connection of its own while the program goes on, from before the
-// application is made; null where the program is not to run on X. Dropping
-// the last reference ends that connection, and the picture on the server
-// with it.
+// application is made; null where the program is not to run on X, or on a
+// server elsewhere. Dropping the last reference ends that connection, and
+// the picture on the server with it.
 class SentPicture;
 std::shared_ptr<SentPicture> sendPicture(std::function<QImage()> draw);
 
 // Has the window system show the sent picture in a window made but not yet
 // mapped, from the moment it is mapped and until dropPicture(), without the
 // program drawing: the X server paints it as the window's background. Waits
-// for the picture to arrive. False where that cannot be done exactly (no X,
-// another size or pixel format).
+// a moment for the picture to arrive. False where that cannot be done
+// exactly (no X, another size or pixel format) or the picture is late.
 bool showPicture(const QWidget *window, const std::shared_ptr<SentPicture> &picture);
 void dropPicture(const QWidget *window);
 

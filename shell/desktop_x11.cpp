@@ -398,8 +398,12 @@ std::unordered_map<const QWidget *, std::pair<xcb_window_t, std::shared_ptr<Sent
 
 std::shared_ptr<SentPicture> sendPicture(std::function<QImage()> draw)
 {
-    // After choosePlatform(), before Qt has a connection of its own.
-    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("xcb")))
+    // After choosePlatform(), before Qt has a connection of its own. Only
+    // to a server on this machine (":0", "unix:0"): over a network (ssh -X,
+    // a thin client) the megabyte would slow Qt's own start.
+    const QString display = qEnvironmentVariable("DISPLAY");
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("xcb"))
+        || !(display.startsWith(QLatin1Char(':')) || display.startsWith(QLatin1String("unix:"))))
         return nullptr;
     auto picture = std::make_shared<SentPicture>();
     picture->m_sent = std::async(
@@ -411,8 +415,11 @@ bool showPicture(const QWidget *window, const std::shared_ptr<SentPicture> &pict
 {
     xcb_connection_t *c = connection();
     const xcb_window_t w = nativeWindow(window);
-    if (!c || !w || !picture || !picture->m_sent.valid() || !picture->m_sent.get()
-        || backgrounds().count(window) || picture->m_size != window->size()
+    // The picture is there long before the window maps; a server slow to
+    // take it does not hold the start up.
+    if (!c || !w || !picture || !picture->m_sent.valid()
+        || picture->m_sent.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready
+        || !picture->m_sent.get() || backgrounds().count(window) || picture->m_size != window->size()
         || window->devicePixelRatio() != 1)
         return false;
     // The picture went to the server the DISPLAY names; it must be this
