@@ -19,7 +19,6 @@ void registerAllScreens(Runtime &rt);
 // Starts the main window and runs until the program ends; the window
 // system shows `first`, sent ahead as `sent`, while the screen in front is
 // made.
-int runProgram(QApplication &app, const FirstPicture *first = nullptr,
-    std::shared_ptr<desktop::SentPicture> sent = nullptr);
+int runProgram(QApplication &app, const FirstPicture *first, std::shared_ptr<desktop::SentPicture> sent);
 
 } // namespace kolomaf

@@ -59,7 +59,8 @@ class SentPicture;
 std::shared_ptr<SentPicture> sendPicture(std::function<QImage()> draw);
 
 // Has the window system show the sent picture in a window made but not yet
-// mapped, from the moment it is mapped and until dropPicture(), without the
+// mapped, from the moment it is mapped and until dropPicture() (before the
+// picture's last reference goes), without the
 // program drawing: the X server paints it as the window's background. Waits
 // a moment for the picture to arrive. False where that cannot be done
 // exactly (no X, another size or pixel format) or the picture is late.

@@ -384,18 +384,6 @@ public:
     QSize m_size;
 };
 
-namespace {
-
-// Backgrounds set by showPicture(), by the window they were set on, with
-// the picture that keeps them on the server.
-std::unordered_map<const QWidget *, std::pair<xcb_window_t, std::shared_ptr<SentPicture>>> &backgrounds()
-{
-    static std::unordered_map<const QWidget *, std::pair<xcb_window_t, std::shared_ptr<SentPicture>>> b;
-    return b;
-}
-
-} // namespace
-
 std::shared_ptr<SentPicture> sendPicture(std::function<QImage()> draw)
 {
     // After choosePlatform(), before Qt has a connection of its own. Only
@@ -419,8 +407,7 @@ bool showPicture(const QWidget *window, const std::shared_ptr<SentPicture> &pict
     // take it does not hold the start up.
     if (!c || !w || !picture || !picture->m_sent.valid()
         || picture->m_sent.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready
-        || !picture->m_sent.get() || backgrounds().count(window) || picture->m_size != window->size()
-        || window->devicePixelRatio() != 1)
+        || !picture->m_sent.get() || picture->m_size != window->size() || window->devicePixelRatio() != 1)
         return false;
     // The picture went to the server the DISPLAY names; it must be this
     // window's, with the window's depth.
@@ -434,23 +421,18 @@ bool showPicture(const QWidget *window, const std::shared_ptr<SentPicture> &pict
         || ofWindow->width != ofPixmap->width || ofWindow->height != ofPixmap->height)
         return false;
     xcb_change_window_attributes(c, w, XCB_CW_BACK_PIXMAP, &picture->m_pixmap);
-    backgrounds()[window] = {w, picture};
     return true;
 }
 
 void dropPicture(const QWidget *window)
 {
-    const auto b = backgrounds().find(window);
-    if (b == backgrounds().end())
-        return;
-    const xcb_window_t w = b->second.first;
     // Qt's own windows have none, so that nothing is painted under its paint.
-    if (xcb_connection_t *c = connection(); c && nativeWindow(window) == w) {
+    xcb_connection_t *c = connection();
+    if (const xcb_window_t w = nativeWindow(window); c && w) {
         const uint32_t none = XCB_BACK_PIXMAP_NONE;
         xcb_change_window_attributes(c, w, XCB_CW_BACK_PIXMAP, &none);
         xcb_flush(c);
     }
-    backgrounds().erase(b);
 }
 
 bool isActive(const QWidget *window)
